@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Rect.h"
+#include "platform/Surface.h"
+#include "platform/WindowTypes.h"
+
+class GraphicsEngine;
+class Image;
+
+// The base of the game: owns the display, input and sound services and runs one frame at a
+// time. Every game object holds a pointer to it to load and draw images and to ask about keys,
+// mouse and joystick.
+class GameEngine {
+public:
+    GameEngine(platform::Instance instance, platform::WindowHandle window, int width, int height);
+    virtual ~GameEngine();
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
+
+    // One frame: input, clear, the game's work, flip, then the rest of 16 ms.
+    void gameLoop();
+    virtual void gameWork();
+
+    // Images.
+    Image* loadImage(const std::string& fileName);
+    bool setColorKey(Image* image, int red, int green, int blue);
+    void deleteImage(Image* image);
+
+    // Drawing onto the back buffer.
+    void drawImage(Image* image, platform::Rect destination);
+    bool lockScreen();
+    void unlockScreen();
+    void drawPixelArray(const platform::Point* points, int count, int red, int green, int blue);
+    void drawPixel(int x, int y, int red, int green, int blue);
+    void drawText(const std::string& text, int x, int y, int red, int green, int blue);
+
+    static constexpr std::uint32_t frameMilliseconds = 16;
+
+protected:
+    void clearFrame();
+    void showFrame();
+    bool readInput();
+
+    std::unique_ptr<GraphicsEngine> graphics;
+    int mouseX = 0;
+    int mouseY = 0;
+
+private:
+    // The two surfaces every frame uses, looked up once.
+    platform::Surface* frameBackbuffer = nullptr;
+    platform::Surface* frameScreen = nullptr;
+    bool backbufferFetched = false;
+    bool screenFetched = false;
+};

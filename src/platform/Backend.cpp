@@ -1,0 +1,26 @@
+#include "platform/Backend.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+Backend* current = nullptr;
+}
+
+bool Backend::faultInjected(std::string_view) { return false; }
+
+Backend& backend() {
+    if (current == nullptr) {
+        std::fputs("corvanes: no platform backend installed\n", stderr);
+        std::abort();
+    }
+    return *current;
+}
+
+bool hasBackend() { return current != nullptr; }
+
+void setBackend(Backend* backend) { current = backend; }
+
+}  // namespace platform

@@ -1,0 +1,100 @@
+#include "platform/headless/HeadlessBackend.h"
+
+#include <algorithm>
+
+#include "platform/Surface.h"
+
+namespace platform {
+
+HeadlessBackend::HeadlessBackend() = default;
+HeadlessBackend::~HeadlessBackend() = default;
+
+void HeadlessBackend::fail(const std::string& name, int times) { faults[name] = times; }
+
+void HeadlessBackend::clearFaults() { faults.clear(); }
+
+bool HeadlessBackend::faultInjected(std::string_view name) {
+    auto it = faults.find(name);
+    if (it == faults.end() || it->second == 0) return false;
+    if (it->second > 0) --it->second;
+    return true;
+}
+
+void HeadlessBackend::idle(std::uint32_t milliseconds) {
+    const std::uint32_t step = std::max<std::uint32_t>(milliseconds, 1);
+    now += step;
+    idled += step;
+}
+
+bool HeadlessBackend::registerWindowClass(const std::string&) { return true; }
+
+WindowHandle HeadlessBackend::createWindow(const std::string& text, int x, int y, int width,
+                                           int height) {
+    if (windowAlive) return nullptr;
+    window = Window{x, y, width, height};
+    windowAlive = true;
+    windowVisible = true;
+    caption = text;
+    return reinterpret_cast<WindowHandle>(&window);
+}
+
+void HeadlessBackend::destroyWindow(WindowHandle handle) {
+    if (handle == reinterpret_cast<WindowHandle>(&window)) {
+        windowAlive = false;
+        windowVisible = false;
+    }
+}
+
+void HeadlessBackend::showWindow(WindowHandle handle, int) {
+    if (windowAlive && handle == reinterpret_cast<WindowHandle>(&window)) windowVisible = true;
+}
+
+bool HeadlessBackend::takeCloseRequest() {
+    if (closeRequests == 0) return false;
+    --closeRequests;
+    return true;
+}
+
+void HeadlessBackend::messageBox(const std::string& text, const std::string& title) {
+    boxes.push_back({text, title});
+}
+
+bool HeadlessBackend::openDisplay() {
+    displayIsOpen = true;
+    return true;
+}
+
+void HeadlessBackend::closeDisplay() {
+    displayIsOpen = false;
+    screenTaken = false;
+    modeWidth = 0;
+    modeHeight = 0;
+}
+
+bool HeadlessBackend::takeOverScreen(WindowHandle handle) {
+    if (!displayIsOpen || !windowAlive || handle != reinterpret_cast<WindowHandle>(&window)) {
+        return false;
+    }
+    screenTaken = true;
+    return true;
+}
+
+bool HeadlessBackend::setDisplayMode(int width, int height, int) {
+    if (!screenTaken) return false;
+    modeWidth = width;
+    modeHeight = height;
+    return true;
+}
+
+void HeadlessBackend::present(const Surface& surface) {
+    lastWidth = surface.width();
+    lastHeight = surface.height();
+    frame.resize(static_cast<std::size_t>(lastWidth) * static_cast<std::size_t>(lastHeight));
+    for (int y = 0; y < lastHeight; ++y) {
+        std::copy_n(surface.row(y), lastWidth,
+                    frame.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth));
+    }
+    ++presented;
+}
+
+}  // namespace platform

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Backend.h"
+
+namespace platform {
+
+// A machine without hardware: a virtual clock that moves only when told (or when the game
+// idles), a window that exists only as bookkeeping, frames kept in memory, and faults that make
+// chosen platform calls fail.
+class HeadlessBackend : public Backend {
+public:
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+
+    // Faults: the named call fails the next `times` times (a negative count: always).
+    void fail(const std::string& name, int times = -1);
+    void clearFaults();
+    bool faultInjected(std::string_view name) override;
+
+    // The virtual clock.
+    void setTicks(std::uint32_t ticks) { now = ticks; }
+    void advance(std::uint32_t milliseconds) { now += milliseconds; }
+    std::uint32_t tickCount() override { return now; }
+    void idle(std::uint32_t milliseconds) override;
+    // Total milliseconds passed in idle().
+    std::uint64_t idledMilliseconds() const { return idled; }
+
+    bool registerWindowClass(const std::string& name) override;
+    WindowHandle createWindow(const std::string& caption, int x, int y, int width,
+                              int height) override;
+    void destroyWindow(WindowHandle window) override;
+    void showWindow(WindowHandle window, int showCommand) override;
+    bool takeCloseRequest() override;
+    bool escapeDown() override { return escape; }
+    void showCursor(bool show) override { cursorShown = show; }
+    void messageBox(const std::string& text, const std::string& caption) override;
+
+    bool openDisplay() override;
+    void closeDisplay() override;
+    bool takeOverScreen(WindowHandle window) override;
+    bool setDisplayMode(int width, int height, int bitsPerPixel) override;
+    std::uint32_t displayGreenMask() override { return greenMask; }
+    void present(const Surface& frame) override;
+
+    // Scripted events.
+    void requestClose() { ++closeRequests; }
+    void setEscapeDown(bool down) { escape = down; }
+    void setDisplayGreenMask(std::uint32_t mask) { greenMask = mask; }
+
+    // What the game did.
+    struct ShownMessageBox {
+        std::string text;
+        std::string caption;
+    };
+    const std::vector<ShownMessageBox>& messageBoxes() const { return boxes; }
+    bool cursorVisible() const { return cursorShown; }
+    bool windowExists() const { return windowAlive; }
+    bool windowShown() const { return windowVisible; }
+    std::string windowCaption() const { return caption; }
+    bool displayOpen() const { return displayIsOpen; }
+    int displayWidth() const { return modeWidth; }
+    int displayHeight() const { return modeHeight; }
+
+    // The last frame presented, row by row without padding.
+    std::uint64_t framesPresented() const { return presented; }
+    int frameWidth() const { return lastWidth; }
+    int frameHeight() const { return lastHeight; }
+    const std::vector<std::uint16_t>& lastFrame() const { return frame; }
+    std::uint16_t framePixel(int x, int y) const {
+        return frame[static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth) +
+                     static_cast<std::size_t>(x)];
+    }
+
+private:
+    struct Window {
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    std::map<std::string, int, std::less<>> faults;
+    std::uint32_t now = 0;
+    std::uint64_t idled = 0;
+    Window window;
+    bool windowAlive = false;
+    bool windowVisible = false;
+    std::string caption;
+    int closeRequests = 0;
+    bool escape = false;
+    bool cursorShown = true;
+    std::vector<ShownMessageBox> boxes;
+    bool displayIsOpen = false;
+    bool screenTaken = false;
+    int modeWidth = 0;
+    int modeHeight = 0;
+    std::uint32_t greenMask = 0x07E0;
+    std::uint64_t presented = 0;
+    int lastWidth = 0;
+    int lastHeight = 0;
+    std::vector<std::uint16_t> frame;
+};
+
+}  // namespace platform

@@ -1,0 +1,181 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+
+#include "platform/Surface.h"
+
+namespace platform {
+
+namespace {
+
+volatile std::sig_atomic_t signalsReceived = 0;
+std::sig_atomic_t signalsTaken = 0;
+
+extern "C" void onTerminationSignal(int) { signalsReceived = signalsReceived + 1; }
+
+void installSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend() {
+    // Our own handlers turn SIGINT and SIGTERM into close requests, with or without a display.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_Init(0);
+    installSignalHandlers();
+}
+
+SdlBackend::~SdlBackend() {
+    closeDisplay();
+    if (window != nullptr) SDL_DestroyWindow(window);
+    SDL_Quit();
+}
+
+std::uint32_t SdlBackend::tickCount() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(ms);
+}
+
+void SdlBackend::idle(std::uint32_t milliseconds) {
+    // Sleep through all but the last millisecond; the caller spins on the counter for the rest,
+    // in short naps so that the wait costs next to nothing.
+    const long nanoseconds = milliseconds > 1 ? static_cast<long>(milliseconds - 1) * 1000000L
+                                              : 100000L;
+    timespec pause{nanoseconds / 1000000000L, nanoseconds % 1000000000L};
+    nanosleep(&pause, nullptr);
+}
+
+bool SdlBackend::registerWindowClass(const std::string&) {
+    if (!videoReady) videoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return videoReady;
+}
+
+WindowHandle SdlBackend::createWindow(const std::string& caption, int x, int y, int width,
+                                      int height) {
+    if (!videoReady && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) videoReady = true;
+    if (!videoReady || window != nullptr) return nullptr;
+    window = SDL_CreateWindow(caption.c_str(), x, y, width, height,
+                              SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+SDL_Window* SdlBackend::sdlWindow(WindowHandle handle) const {
+    return handle != nullptr && reinterpret_cast<SDL_Window*>(handle) == window ? window : nullptr;
+}
+
+void SdlBackend::destroyWindow(WindowHandle handle) {
+    SDL_Window* w = sdlWindow(handle);
+    if (w == nullptr) return;
+    // The renderer lives on the window; frames after this are not shown.
+    closeDisplay();
+    SDL_DestroyWindow(w);
+    window = nullptr;
+}
+
+void SdlBackend::showWindow(WindowHandle handle, int) {
+    if (SDL_Window* w = sdlWindow(handle)) {
+        SDL_ShowWindow(w);
+        SDL_RaiseWindow(w);
+    }
+}
+
+void SdlBackend::pumpEvents() {
+    if (!videoReady) return;
+    SDL_PumpEvents();
+    SDL_Event events[16];
+    int n;
+    while ((n = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_QUIT, SDL_QUIT)) > 0) {
+        closeRequests += n;
+    }
+    while ((n = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT)) > 0) {
+        for (int i = 0; i < n; ++i) {
+            if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) ++closeRequests;
+        }
+    }
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
+bool SdlBackend::takeCloseRequest() {
+    pumpEvents();
+    const std::sig_atomic_t received = signalsReceived;
+    if (received != signalsTaken) {
+        signalsTaken = received;
+        ++closeRequests;
+    }
+    if (closeRequests == 0) return false;
+    // Several requests at once (the close button sends two events) count as one.
+    closeRequests = 0;
+    return true;
+}
+
+bool SdlBackend::escapeDown() {
+    if (!videoReady) return false;
+    pumpEvents();
+    const Uint8* keys = SDL_GetKeyboardState(nullptr);
+    return keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0;
+}
+
+void SdlBackend::showCursor(bool show) {
+    if (videoReady) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlBackend::messageBox(const std::string& text, const std::string& caption) {
+    if (videoReady &&
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window) == 0) {
+        return;
+    }
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+bool SdlBackend::openDisplay() { return videoReady; }
+
+void SdlBackend::closeDisplay() {
+    if (texture != nullptr) SDL_DestroyTexture(texture);
+    texture = nullptr;
+    if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+    renderer = nullptr;
+}
+
+bool SdlBackend::takeOverScreen(WindowHandle handle) {
+    SDL_Window* w = sdlWindow(handle);
+    if (w == nullptr) return false;
+    if (renderer == nullptr) {
+        // No vsync: the frame loop paces itself.
+        renderer = SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED);
+        if (renderer == nullptr) renderer = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+    }
+    return renderer != nullptr;
+}
+
+bool SdlBackend::setDisplayMode(int width, int height, int bitsPerPixel) {
+    if (renderer == nullptr || bitsPerPixel != 16) return false;
+    if (texture != nullptr) SDL_DestroyTexture(texture);
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                width, height);
+    if (texture == nullptr) return false;
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    return true;
+}
+
+void SdlBackend::present(const Surface& frame) {
+    if (renderer == nullptr || texture == nullptr) return;
+    SDL_UpdateTexture(texture, nullptr, frame.row(0), frame.pitch() * 2);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Backend.h"
+
+namespace platform {
+
+// The real machine through SDL2: a borderless desktop-sized window, the 800 x 600 picture
+// uploaded to a 5-6-5 streaming texture and letterboxed, no vsync, pointer hidden. Window
+// close, SIGINT and SIGTERM become close requests. Where no display can be opened the game
+// still runs (and can be stopped by a signal); message boxes then go to stderr.
+class SdlBackend : public Backend {
+public:
+    SdlBackend();
+    ~SdlBackend() override;
+
+    std::uint32_t tickCount() override;
+    void idle(std::uint32_t milliseconds) override;
+
+    bool registerWindowClass(const std::string& name) override;
+    WindowHandle createWindow(const std::string& caption, int x, int y, int width,
+                              int height) override;
+    void destroyWindow(WindowHandle window) override;
+    void showWindow(WindowHandle window, int showCommand) override;
+    bool takeCloseRequest() override;
+    bool escapeDown() override;
+    void showCursor(bool show) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+
+    bool openDisplay() override;
+    void closeDisplay() override;
+    bool takeOverScreen(WindowHandle window) override;
+    bool setDisplayMode(int width, int height, int bitsPerPixel) override;
+    void present(const Surface& frame) override;
+
+private:
+    // Lets SDL read the devices and turns the window manager's close events into requests;
+    // every other event is dropped, since input is read from device state, not from events.
+    void pumpEvents();
+    SDL_Window* sdlWindow(WindowHandle window) const;
+
+    bool videoReady = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int closeRequests = 0;
+};
+
+}  // namespace platform
