@@ -4,4 +4,6 @@
 
 std::ofstream logFile("log.txt", std::ios::out | std::ios::trunc);
 
-void logLine(std::string_view text) { logFile << text << std::endl; }
+void logLine(std::string_view text) {
+    logFile << text << std::endl;
+}

@@ -21,7 +21,9 @@ Window::Window(platform::Instance programInstance, const std::string& name,
     running = true;
 }
 
-Window::~Window() { running = false; }
+Window::~Window() {
+    running = false;
+}
 
 void Window::show(int showCommand) {
     if (windowHandle != nullptr) {

@@ -7,15 +7,16 @@
 #include "platform/Backend.h"
 #include "platform/WindowSystem.h"
 
-GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int width,
-                       int height) {
+GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int width, int height) {
     graphics.reset(new (std::nothrow) GraphicsEngine(window, width, height));
     if (!graphics) return;
     mouseX = width / 2;
     mouseY = height / 2;
 }
 
-GameEngine::~GameEngine() { graphics.reset(); }
+GameEngine::~GameEngine() {
+    graphics.reset();
+}
 
 void GameEngine::gameLoop() {
     const std::uint32_t start = platform::tickCount();
@@ -32,7 +33,9 @@ void GameEngine::gameLoop() {
     }
 }
 
-void GameEngine::gameWork() { logLine("Inside GameEngine gameWork()!!"); }
+void GameEngine::gameWork() {
+    logLine("Inside GameEngine gameWork()!!");
+}
 
 void GameEngine::clearFrame() {
     if (!backbufferFetched) {
@@ -52,4 +55,6 @@ void GameEngine::showFrame() {
     if (!frameScreen->flip()) logLine("ERROR: unable to flip buffer to screen");
 }
 
-bool GameEngine::readInput() { return false; }
+bool GameEngine::readInput() {
+    return false;
+}

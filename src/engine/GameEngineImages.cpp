@@ -30,4 +30,6 @@ bool GameEngine::setColorKey(Image* image, int red, int green, int blue) {
     return true;
 }
 
-void GameEngine::deleteImage(Image* image) { delete image; }
+void GameEngine::deleteImage(Image* image) {
+    delete image;
+}

@@ -12,8 +12,7 @@ namespace {
 // No bitmap the game can use comes near this; larger files are refused before reading.
 constexpr std::streamoff maxFileBytes = 256 * 1024 * 1024;
 
-std::unique_ptr<platform::Bitmap> resampled(const platform::Bitmap& from, int width,
-                                             int height) {
+std::unique_ptr<platform::Bitmap> resampled(const platform::Bitmap& from, int width, int height) {
     auto to = std::make_unique<platform::Bitmap>();
     to->width = width;
     to->height = height;

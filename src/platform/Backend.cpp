@@ -9,7 +9,9 @@ namespace {
 Backend* current = nullptr;
 }
 
-bool Backend::faultInjected(std::string_view) { return false; }
+bool Backend::faultInjected(std::string_view) {
+    return false;
+}
 
 Backend& backend() {
     if (current == nullptr) {
@@ -19,8 +21,12 @@ Backend& backend() {
     return *current;
 }
 
-bool hasBackend() { return current != nullptr; }
+bool hasBackend() {
+    return current != nullptr;
+}
 
-void setBackend(Backend* backend) { current = backend; }
+void setBackend(Backend* backend) {
+    current = backend;
+}
 
 }  // namespace platform

@@ -15,8 +15,7 @@ void fillPixels(Surface& destination, const Rect& area, std::uint16_t value) {
 
 void blitPixels(Surface& destination, const Rect& full, const Rect& clipped, const Surface& source,
                 const Rect& sourceRect, bool keyed, std::uint32_t keyLow, std::uint32_t keyHigh) {
-    const std::int64_t xStep =
-        (static_cast<std::int64_t>(sourceRect.width()) << 16) / full.width();
+    const std::int64_t xStep = (static_cast<std::int64_t>(sourceRect.width()) << 16) / full.width();
     const std::int64_t yStep =
         (static_cast<std::int64_t>(sourceRect.height()) << 16) / full.height();
     for (int y = clipped.top; y < clipped.bottom; ++y) {

@@ -72,10 +72,10 @@ bool DeviceContext::stretchBlt(int x, int y, int width, int height, const Bitmap
             if (px < 0 || px >= target.width()) continue;
             const int bx = sx + static_cast<int>(static_cast<std::int64_t>(dx) * sw / width);
             const std::uint32_t rgb = bitmap.at(bx, by);
-            out[px] = colorToPixel(target.format(),
-                                   makeColorRef(static_cast<int>((rgb >> 16) & 0xFF),
-                                                static_cast<int>((rgb >> 8) & 0xFF),
-                                                static_cast<int>(rgb & 0xFF)));
+            out[px] =
+                colorToPixel(target.format(), makeColorRef(static_cast<int>((rgb >> 16) & 0xFF),
+                                                           static_cast<int>((rgb >> 8) & 0xFF),
+                                                           static_cast<int>(rgb & 0xFF)));
         }
     }
     target.touch();

@@ -17,7 +17,9 @@ std::unique_ptr<Display> Display::create() {
     return display;
 }
 
-Display::~Display() { backend().closeDisplay(); }
+Display::~Display() {
+    backend().closeDisplay();
+}
 
 bool Display::setCooperativeLevel(WindowHandle window) {
     Backend& b = backend();
@@ -29,8 +31,8 @@ bool Display::setCooperativeLevel(WindowHandle window) {
 bool Display::setDisplayMode(int width, int height, int bitsPerPixel) {
     Backend& b = backend();
     if (b.faultInjected("display.displayMode")) return false;
-    if (!exclusive || bitsPerPixel != 16 || width <= 0 || height <= 0 ||
-        width > maxSurfaceSide || height > maxSurfaceSide) {
+    if (!exclusive || bitsPerPixel != 16 || width <= 0 || height <= 0 || width > maxSurfaceSide ||
+        height > maxSurfaceSide) {
         return false;
     }
     if (!b.setDisplayMode(width, height, bitsPerPixel)) return false;

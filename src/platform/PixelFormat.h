@@ -22,9 +22,15 @@ constexpr ColorRef colorInvalid = 0xFFFFFFFF;
 constexpr ColorRef makeColorRef(int red, int green, int blue) {
     return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int redOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(ColorRef c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(ColorRef c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(ColorRef c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // 8-bit components to a pixel of the format, by truncation, never rounding.
 constexpr std::uint16_t rgbTo565(std::uint32_t r, std::uint32_t g, std::uint32_t b) {

@@ -12,7 +12,9 @@ namespace platform {
 namespace {
 
 // Rows start on 16-byte boundaries, as a display driver's would.
-int alignedPitch(int width) { return (std::max(width, 1) + 7) & ~7; }
+int alignedPitch(int width) {
+    return (std::max(width, 1) + 7) & ~7;
+}
 
 bool insideSurface(const Rect& r, int width, int height) {
     return r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height;
@@ -122,8 +124,7 @@ bool Surface::blit(const Rect* destination, Surface* source, const Rect* sourceR
         Rect whole{0, 0, from.width(), from.height()};
         blitPixels(*this, full, clipped, copy, whole, sourceKey, keyLow, keyHigh);
     } else {
-        blitPixels(*this, full, clipped, *source, from, sourceKey, source->keyLow,
-                   source->keyHigh);
+        blitPixels(*this, full, clipped, *source, from, sourceKey, source->keyLow, source->keyHigh);
     }
     touch();
     return true;

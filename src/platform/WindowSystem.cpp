@@ -83,8 +83,7 @@ std::intptr_t dispatchMessage(const Message& msg) {
     return procedure(msg.window, msg.id, msg.wParam, msg.lParam);
 }
 
-std::intptr_t defWindowProc(WindowHandle window, std::uint32_t id, std::uintptr_t,
-                            std::intptr_t) {
+std::intptr_t defWindowProc(WindowHandle window, std::uint32_t id, std::uintptr_t, std::intptr_t) {
     if (id == message::close) destroyWindow(window);
     return 0;
 }
@@ -98,14 +97,20 @@ void postQuitMessage(int exitCode) {
     postMessage(nullptr, message::quit, static_cast<std::uintptr_t>(exitCode), 0);
 }
 
-bool escapeKeyDown() { return backend().escapeDown(); }
+bool escapeKeyDown() {
+    return backend().escapeDown();
+}
 
-void showCursor(bool show) { backend().showCursor(show); }
+void showCursor(bool show) {
+    backend().showCursor(show);
+}
 
 void messageBox(const std::string& text, const std::string& caption) {
     backend().messageBox(text, caption);
 }
 
-std::uint32_t tickCount() { return backend().tickCount(); }
+std::uint32_t tickCount() {
+    return backend().tickCount();
+}
 
 }  // namespace platform
