@@ -57,15 +57,28 @@ void SdlBackend::idle(std::uint32_t milliseconds) {
     nanosleep(&pause, nullptr);
 }
 
-bool SdlBackend::registerWindowClass(const std::string&) {
-    if (!videoReady) videoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-    return videoReady;
+bool SdlBackend::startVideo() {
+    if (videoReady) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    // Without a screen SDL falls back on drivers that show nothing; the game only takes those
+    // when they are asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    const bool invisible = driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 ||
+                                                 SDL_strcmp(driver, "dummy") == 0);
+    if (invisible && (asked == nullptr || SDL_strcasecmp(asked, driver) != 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    videoReady = true;
+    return true;
 }
+
+bool SdlBackend::registerWindowClass(const std::string&) { return startVideo(); }
 
 WindowHandle SdlBackend::createWindow(const std::string& caption, int x, int y, int width,
                                       int height) {
-    if (!videoReady && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) videoReady = true;
-    if (!videoReady || window != nullptr) return nullptr;
+    if (!startVideo() || window != nullptr) return nullptr;
     window = SDL_CreateWindow(caption.c_str(), x, y, width, height,
                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     return reinterpret_cast<WindowHandle>(window);

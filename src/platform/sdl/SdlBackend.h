@@ -41,6 +41,7 @@ private:
     // Lets SDL read the devices and turns the window manager's close events into requests;
     // every other event is dropped, since input is read from device state, not from events.
     void pumpEvents();
+    bool startVideo();
     SDL_Window* sdlWindow(WindowHandle window) const;
 
     bool videoReady = false;
