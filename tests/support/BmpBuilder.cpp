@@ -14,7 +14,7 @@ void put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
 
 std::vector<std::uint8_t> BmpBuilder::build() const {
     std::vector<std::uint8_t> out{'B', 'M'};
-    put(out, 0, 12);  // size and offset, filled in at the end
+    out.insert(out.end(), 12, 0);  // size and offset, filled in at the end
     const std::size_t headerStart = out.size();
     put(out, headerSize, 4);
     if (headerSize == 12) {
