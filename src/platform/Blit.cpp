@@ -115,8 +115,7 @@ void blitPixels(Surface& destination, const Rect& full, const Rect& clipped, con
         if (!keyed) {
             copyRows(to, in, source.pitch());
         } else if (const OpaqueRuns* runs = cache.surfaceRuns(source, key)) {
-            runs->copy(source.row(0), source.pitch(), x, y, to.width, to.height, to.pixels,
-                       to.pitch);
+            runs->copy(x, y, to.width, to.height, to.pixels, to.pitch);
         } else {
             copyKeyedRows(to, in, source.pitch(), key);
         }
@@ -124,10 +123,9 @@ void blitPixels(Surface& destination, const Rect& full, const Rect& clipped, con
     }
     if (!keyed) {
         stretchRows(to, source, cache, sourceRect, full, first);
-    } else if (const BlitCache::Stretched* image =
+    } else if (const OpaqueRuns* runs =
                    cache.stretched(source, sourceRect, full.width(), full.height(), key)) {
-        image->runs.copy(image->pixels.data(), full.width(), first.x, first.y, to.width, to.height,
-                         to.pixels, to.pitch);
+        runs->copy(first.x, first.y, to.width, to.height, to.pixels, to.pitch);
     } else {
         stretchKeyedRows(to, source, cache, sourceRect, full, first, key);
     }

@@ -1,7 +1,6 @@
 #include "platform/BlitCache.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/Surface.h"
 
@@ -17,14 +16,15 @@ bool BlitCache::seenBefore(Stamp& seen, bool& built, const Stamp& now) {
 const OpaqueRuns* BlitCache::surfaceRuns(const Surface& source, KeyRange key) {
     if (!seenBefore(runsStamp, runsBuilt, Stamp{source.contentVersion(), key})) return nullptr;
     if (!runsBuilt) {
-        runs.build(source.row(0), source.pitch(), source.width(), source.height(), key);
+        runs.clear(source.width());
+        for (int y = 0; y < source.height(); ++y) runs.addRow(source.row(y), source.width(), key);
         runsBuilt = true;
     }
     return &runs;
 }
 
-const BlitCache::Stretched* BlitCache::stretched(const Surface& source, const Rect& sourceRect,
-                                                 int width, int height, KeyRange key) {
+const OpaqueRuns* BlitCache::stretched(const Surface& source, const Rect& sourceRect, int width,
+                                       int height, KeyRange key) {
     if (static_cast<std::int64_t>(width) * height > largestCachedPixels) return nullptr;
     auto entry = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) {
         return e.width == width && e.height == height && e.sourceRect == sourceRect;
@@ -46,7 +46,7 @@ const BlitCache::Stretched* BlitCache::stretched(const Surface& source, const Re
         build(*entry, source);
         entry->built = true;
     }
-    return &entry->image;
+    return &entry->runs;
 }
 
 void BlitCache::build(Entry& entry, const Surface& source) {
@@ -54,20 +54,18 @@ void BlitCache::build(Entry& entry, const Surface& source) {
     const int width = entry.width;
     const std::int32_t* sourceColumns = columns(from.left, from.width(), width, 0, width);
     const std::int64_t yStep = (static_cast<std::int64_t>(from.height()) << 16) / entry.height;
-    std::vector<std::uint16_t>& pixels = entry.image.pixels;
-    pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(entry.height));
+    sampledRow.resize(static_cast<std::size_t>(width));
+    entry.runs.clear(width);
     int previous = -1;
     for (int r = 0; r < entry.height; ++r) {
         const int sy = from.top + static_cast<int>((r * yStep) >> 16);
-        std::uint16_t* out = pixels.data() + static_cast<std::size_t>(r) * width;
-        if (sy == previous) {
-            std::memcpy(out, out - width, static_cast<std::size_t>(width) * sizeof(std::uint16_t));
-        } else {
-            gatherRow(out, source.row(sy), sourceColumns, static_cast<std::size_t>(width));
+        // Rows drawn twice by an enlargement are sampled once.
+        if (sy != previous) {
+            gatherRow(sampledRow.data(), source.row(sy), sourceColumns, sampledRow.size());
         }
+        entry.runs.addRow(sampledRow.data(), width, entry.stamp.key);
         previous = sy;
     }
-    entry.image.runs.build(pixels.data(), width, width, entry.height, entry.stamp.key);
 }
 
 const std::int32_t* BlitCache::columns(int sourceLeft, int sourceWidth, int destinationWidth,

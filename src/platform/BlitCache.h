@@ -12,8 +12,8 @@ namespace platform {
 
 class Surface;
 
-// What a surface keeps as the source of blits: the opaque runs of its pixels under a key,
-// stretched copies of the rectangles it is drawn from, and the last sampling table.
+// What a surface keeps as the source of blits: the opaque runs of its pixels under a key, the
+// runs of stretched copies of the rectangles it is drawn from, and the last sampling table.
 //
 // Derived data is built only when the same pixels and key are asked for a second time, so a
 // source that changes between blits never pays for it; until then the callers take the direct
@@ -23,14 +23,10 @@ public:
     // The runs of the whole surface, or null while they are not worth building.
     const OpaqueRuns* surfaceRuns(const Surface& source, KeyRange key);
 
-    struct Stretched {
-        std::vector<std::uint16_t> pixels;  // width x height, packed rows
-        OpaqueRuns runs;
-    };
-    // `sourceRect` stretched to `width` x `height` with its runs, or null while it is not
-    // cached.
-    const Stretched* stretched(const Surface& source, const Rect& sourceRect, int width, int height,
-                               KeyRange key);
+    // The runs of `sourceRect` stretched to `width` x `height`, or null while they are not
+    // worth building.
+    const OpaqueRuns* stretched(const Surface& source, const Rect& sourceRect, int width,
+                                int height, KeyRange key);
 
     // The source column read by each of the `count` destination columns starting `first`
     // columns into a blit of `sourceWidth` columns from `sourceLeft` onto `destinationWidth`.
@@ -56,7 +52,7 @@ private:
         Stamp stamp;
         bool built = false;
         std::uint64_t lastUse = 0;
-        Stretched image;
+        OpaqueRuns runs;
     };
     void build(Entry& entry, const Surface& source);
 
@@ -72,6 +68,7 @@ private:
     std::array<Entry, entryCount> entries;
     std::uint64_t useCounter = 0;
 
+    std::vector<std::uint16_t> sampledRow;
     std::vector<std::int32_t> columnTable;
     std::array<int, 5> columnTableKey{};
 };

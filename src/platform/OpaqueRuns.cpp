@@ -1,28 +1,36 @@
 #include "platform/OpaqueRuns.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace platform {
 
-void OpaqueRuns::build(const std::uint16_t* pixels, std::ptrdiff_t pitch, int width, int height,
-                       KeyRange key) {
-    runs.clear();
-    rowStarts.clear();
-    for (int y = 0; y < height; ++y) {
-        rowStarts.push_back(static_cast<std::uint32_t>(runs.size()));
-        appendRow(pixels + y * pitch, width, key);
-    }
-    rowStarts.push_back(static_cast<std::uint32_t>(runs.size()));
+namespace {
+
+// Wider moves pay off where the processor has them; the build itself runs on any x86-64.
+using CopyRuns = void (*)(const RunWindow&);
+CopyRuns bestCopyRuns() {
+#if defined(__x86_64__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return copyRunsAvx2;
+#endif
+    return copyRunsPlain;
 }
 
-void OpaqueRuns::appendRow(const std::uint16_t* row, int width, KeyRange key) {
+}  // namespace
+
+void OpaqueRuns::clear(int width) {
+    imageWidth = width;
+    runs.clear();
+    opaque.clear();
+    rowStarts.assign(1, 0);
+}
+
+void OpaqueRuns::addRow(const std::uint16_t* row, int width, KeyRange key) {
+    const std::size_t first = runs.size();
     int start = -1;
-    auto step = [&](bool opaque, int x) {
-        if (opaque && start < 0) {
+    auto step = [&](bool isOpaque, int x) {
+        if (isOpaque && start < 0) {
             start = x;
-        } else if (!opaque && start >= 0) {
-            runs.push_back(Run{start, x});
+        } else if (!isOpaque && start >= 0) {
+            runs.push_back(OpaqueRun{start, x, 0});
             start = -1;
         }
     };
@@ -34,30 +42,19 @@ void OpaqueRuns::appendRow(const std::uint16_t* row, int width, KeyRange key) {
         for (int i = 0; i < 8; ++i) step((bits >> i) & 1u, x + i);
     }
     for (; x < width; ++x) step(!key.transparent(row[x]), x);
-    if (start >= 0) runs.push_back(Run{start, width});
+    if (start >= 0) runs.push_back(OpaqueRun{start, width, 0});
+    for (std::size_t i = first; i < runs.size(); ++i) {
+        runs[i].packed = static_cast<std::uint32_t>(opaque.size());
+        opaque.insert(opaque.end(), row + runs[i].begin, row + runs[i].end);
+    }
+    rowStarts.push_back(static_cast<std::uint32_t>(runs.size()));
 }
 
-void OpaqueRuns::copy(const std::uint16_t* pixels, std::ptrdiff_t pitch, int x, int y, int width,
-                      int height, std::uint16_t* out, std::ptrdiff_t outPitch) const {
-    const int right = x + width;
-    for (int r = 0; r < height; ++r) {
-        const std::uint16_t* in = pixels + (y + r) * pitch;
-        std::uint16_t* to = out + r * outPitch;
-        const Run* run = runs.data() + rowStarts[y + r];
-        const Run* last = runs.data() + rowStarts[y + r + 1];
-        // A sprite's row has a run or two; a row across a whole sheet of frames has many.
-        if (last - run > 8) {
-            run = std::partition_point(run, last, [x](const Run& s) { return s.end <= x; });
-        } else {
-            while (run != last && run->end <= x) ++run;
-        }
-        for (; run != last && run->begin < right; ++run) {
-            const int begin = std::max(run->begin, x);
-            const int end = std::min(run->end, right);
-            std::memcpy(to + (begin - x), in + begin,
-                        static_cast<std::size_t>(end - begin) * sizeof(std::uint16_t));
-        }
-    }
+void OpaqueRuns::copy(int x, int y, int width, int height, std::uint16_t* out,
+                      std::ptrdiff_t outPitch) const {
+    static const CopyRuns copyRuns = bestCopyRuns();
+    copyRuns(RunWindow{runs.data(), rowStarts.data(), opaque.data(), imageWidth, x, y, width,
+                       height, out, outPitch});
 }
 
 }  // namespace platform
