@@ -4,7 +4,6 @@
 #include "platform/BlitReference.h"
 #include "platform/Clipper.h"
 #include "platform/Surface.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "support/HeadlessTest.h"
 
 using platform::Clipper;

@@ -25,8 +25,8 @@ SpriteContent::SpriteContent(int w, int h)
             const double radius = 0.82 + 0.1 * std::sin(5 * std::atan2(v, u));
             // How far inside the outline, in pixels, roughly.
             const double inside = (radius - std::hypot(u, v)) * std::min(w, h) / 2.0;
-            const bool porthole = std::hypot(u - 0.3, v + 0.2) < 0.12 ||
-                                  std::hypot(u + 0.35, v - 0.15) < 0.1;
+            const bool porthole =
+                std::hypot(u - 0.3, v + 0.2) < 0.12 || std::hypot(u + 0.35, v - 0.15) < 0.1;
             if (inside <= 0 || porthole) continue;
             const double edge = std::min(inside, 1.0) * 0.8 + 0.2;
             const std::uint16_t colour = rgb565(edge * (0.5 + 0.5 * u), edge * (0.6 + 0.4 * v),
