@@ -5,6 +5,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Blit.h"
+#include "platform/BlitCache.h"
 #include "platform/Clipper.h"
 
 namespace platform {
@@ -122,12 +123,18 @@ bool Surface::blit(const Rect* destination, Surface* source, const Rect* sourceR
             std::copy_n(row(from.top + y) + from.left, from.width(), copy.row(y));
         }
         Rect whole{0, 0, from.width(), from.height()};
-        blitPixels(*this, full, clipped, copy, whole, sourceKey, keyLow, keyHigh);
+        blitPixels(*this, full, clipped, copy, copy.blitCache(), whole, sourceKey, keyLow, keyHigh);
     } else {
-        blitPixels(*this, full, clipped, *source, from, sourceKey, source->keyLow, source->keyHigh);
+        blitPixels(*this, full, clipped, *source, source->blitCache(), from, sourceKey,
+                   source->keyLow, source->keyHigh);
     }
     touch();
     return true;
+}
+
+BlitCache& Surface::blitCache() {
+    if (!sourceCache) sourceCache = std::make_unique<BlitCache>();
+    return *sourceCache;
 }
 
 bool Surface::lock(SurfaceDesc& out) {

@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class BlitCache;
 class Clipper;
 
 // What a surface says about itself; after a lock it also holds the address of pixel (0, 0)
@@ -74,8 +75,12 @@ public:
     // Shows the back buffer: its pixels become the primary's and the backend presents them.
     bool flip();
 
-    // Direct access for the blitter, the backends and tests.
-    std::uint16_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * pitchPixels; }
+    // Direct access for the blitter, the backends and tests. Handing out a writable row counts
+    // as a change, so that nothing derived from the pixels outlives a write through it.
+    std::uint16_t* row(int y) {
+        touch();
+        return pixels.data() + static_cast<std::size_t>(y) * pitchPixels;
+    }
     const std::uint16_t* row(int y) const {
         return pixels.data() + static_cast<std::size_t>(y) * pitchPixels;
     }
@@ -92,6 +97,8 @@ private:
     // The part of `destination` that may be written: cut to the clipper's rectangle and the
     // surface. False when the rectangle may not be used at all.
     bool clipDestination(const Rect& destination, Rect& clipped) const;
+    // Made on the first blit from this surface.
+    BlitCache& blitCache();
 
     int surfaceWidth;
     int surfaceHeight;
@@ -107,6 +114,7 @@ private:
     DeviceContext context;
     std::unique_ptr<Surface> attached;
     std::uint64_t version = 0;
+    std::unique_ptr<BlitCache> sourceCache;
 };
 
 }  // namespace platform
