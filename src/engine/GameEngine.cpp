@@ -4,18 +4,24 @@
 
 #include "app/Log.h"
 #include "graphics/GraphicsEngine.h"
+#include "input/InputEngine.h"
 #include "platform/Backend.h"
 #include "platform/WindowSystem.h"
 
-GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int width,
+GameEngine::GameEngine(platform::Instance instance, platform::WindowHandle window, int width,
                        int height) {
     graphics.reset(new (std::nothrow) GraphicsEngine(window, width, height));
     if (!graphics) return;
+    input.reset(new (std::nothrow) InputEngine(instance, window));
+    if (!input) return;
     mouseX = width / 2;
     mouseY = height / 2;
 }
 
-GameEngine::~GameEngine() { graphics.reset(); }
+GameEngine::~GameEngine() {
+    input.reset();
+    graphics.reset();
+}
 
 void GameEngine::gameLoop() {
     const std::uint32_t start = platform::tickCount();
@@ -32,7 +38,9 @@ void GameEngine::gameLoop() {
     }
 }
 
-void GameEngine::gameWork() { logLine("Inside GameEngine gameWork()!!"); }
+void GameEngine::gameWork() {
+    logLine("Inside GameEngine gameWork()!!");
+}
 
 void GameEngine::clearFrame() {
     if (!backbufferFetched) {
@@ -51,5 +59,3 @@ void GameEngine::showFrame() {
     if (frameScreen == nullptr) return;
     if (!frameScreen->flip()) logLine("ERROR: unable to flip buffer to screen");
 }
-
-bool GameEngine::readInput() { return false; }
