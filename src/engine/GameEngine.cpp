@@ -4,17 +4,22 @@
 
 #include "app/Log.h"
 #include "graphics/GraphicsEngine.h"
+#include "input/InputEngine.h"
 #include "platform/Backend.h"
 #include "platform/WindowSystem.h"
 
-GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int width, int height) {
+GameEngine::GameEngine(platform::Instance instance, platform::WindowHandle window, int width,
+                       int height) {
     graphics.reset(new (std::nothrow) GraphicsEngine(window, width, height));
     if (!graphics) return;
+    input.reset(new (std::nothrow) InputEngine(instance, window));
+    if (!input) return;
     mouseX = width / 2;
     mouseY = height / 2;
 }
 
 GameEngine::~GameEngine() {
+    input.reset();
     graphics.reset();
 }
 
@@ -53,8 +58,4 @@ void GameEngine::showFrame() {
     // Without a screen (a failed display set-up) there is nothing to show.
     if (frameScreen == nullptr) return;
     if (!frameScreen->flip()) logLine("ERROR: unable to flip buffer to screen");
-}
-
-bool GameEngine::readInput() {
-    return false;
 }

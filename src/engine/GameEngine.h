@@ -10,6 +10,7 @@
 
 class GraphicsEngine;
 class Image;
+class InputEngine;
 
 // The base of the game: owns the display, input and sound services and runs one frame at a
 // time. Every game object holds a pointer to it to load and draw images and to ask about keys,
@@ -24,6 +25,18 @@ public:
     // One frame: input, clear, the game's work, flip, then the rest of 16 ms.
     void gameLoop();
     virtual void gameWork();
+
+    // Questions about this frame's input snapshots. Button numbers count by their last decimal
+    // digit, so that a control's code can be asked for as it stands.
+    bool getKeyState(int key) const;
+    bool getMouseButtonState(int button) const;
+    platform::Point getMouseLocation() const { return {mouseX, mouseY}; }
+    bool joystickPresent() const;
+    bool getJoystickButtonState(int button) const;
+    bool getJoystickUp() const;
+    bool getJoystickDown() const;
+    bool getJoystickLeft() const;
+    bool getJoystickRight() const;
 
     // Images.
     Image* loadImage(const std::string& fileName);
@@ -46,6 +59,7 @@ protected:
     bool readInput();
 
     std::unique_ptr<GraphicsEngine> graphics;
+    std::unique_ptr<InputEngine> input;
     int mouseX = 0;
     int mouseY = 0;
 

@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class InputHardware;
 class Surface;
 
 // What the game needs of the machine it runs on: a millisecond clock, one window with its
@@ -45,6 +46,8 @@ public:
     virtual bool escapeDown() = 0;
     virtual void showCursor(bool show) = 0;
     virtual void messageBox(const std::string& text, const std::string& caption) = 0;
+    // The keyboard, mouse and joysticks.
+    virtual InputHardware& inputHardware() = 0;
 
     // The screen: opened, taken over for the window, switched to a mode, and shown frame by
     // frame.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/headless/HeadlessInput.h"
 
 namespace platform {
 
@@ -39,6 +40,8 @@ public:
     bool escapeDown() override { return escape; }
     void showCursor(bool show) override { cursorShown = show; }
     void messageBox(const std::string& text, const std::string& caption) override;
+    // Scripted keyboard, mouse and joystick.
+    HeadlessInput& inputHardware() override { return input; }
 
     bool openDisplay() override;
     void closeDisplay() override;
@@ -95,6 +98,7 @@ private:
     bool escape = false;
     bool cursorShown = true;
     std::vector<ShownMessageBox> boxes;
+    HeadlessInput input;
     bool displayIsOpen = false;
     bool screenTaken = false;
     int modeWidth = 0;

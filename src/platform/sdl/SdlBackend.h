@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/sdl/SdlInput.h"
 
 namespace platform {
 
@@ -30,6 +31,7 @@ public:
     bool escapeDown() override;
     void showCursor(bool show) override;
     void messageBox(const std::string& text, const std::string& caption) override;
+    InputHardware& inputHardware() override { return input; }
 
     bool openDisplay() override;
     void closeDisplay() override;
@@ -45,6 +47,7 @@ private:
     SDL_Window* sdlWindow(WindowHandle window) const;
 
     bool videoReady = false;
+    SdlInput input;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;

@@ -1,0 +1,102 @@
+#include "platform/sdl/SdlInput.h"
+
+#include "platform/sdl/SdlInputTables.h"
+
+namespace platform {
+
+namespace {
+// One wheel notch, as the snapshot counts it.
+constexpr int wheelNotch = 120;
+}  // namespace
+
+void SdlInput::readKeys(KeyboardState& keys) {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    keys.fill(0);
+    for (const ScancodeMapping& key : scancodeTable()) {
+        if (static_cast<int>(key.scancode) < count && state[key.scancode] != 0) {
+            keys[key.keyCode] = pressed;
+        }
+    }
+}
+
+void SdlInput::captureMouse() {
+    SDL_SetRelativeMouseMode(SDL_TRUE);
+    // Motion from before the capture does not count.
+    SDL_GetRelativeMouseState(nullptr, nullptr);
+    wheel = 0;
+    SDL_AddEventWatch(watchWheel, this);
+}
+
+void SdlInput::releaseMouse() {
+    SDL_DelEventWatch(watchWheel, this);
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+}
+
+int SdlInput::watchWheel(void* self, SDL_Event* event) {
+    if (event->type == SDL_MOUSEWHEEL) {
+        const int notches =
+            event->wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event->wheel.y : event->wheel.y;
+        static_cast<SdlInput*>(self)->wheel += notches * wheelNotch;
+    }
+    return 0;
+}
+
+void SdlInput::readMouse(MouseReading& reading) {
+    reading.buttons = mouseButtons(SDL_GetRelativeMouseState(&reading.dx, &reading.dy));
+    reading.dz = wheel;
+    wheel = 0;
+}
+
+int SdlInput::attachedJoysticks() {
+    if (!joysticksReady) {
+        // The devices are shared and keep reporting while the window is in the background.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        joysticksReady = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    }
+    return joysticksReady ? SDL_max(SDL_NumJoysticks(), 0) : 0;
+}
+
+bool SdlInput::openJoystick(int number) {
+    if (!joysticksReady || controller != nullptr || joystick != nullptr) return false;
+    const int index = number - 1;
+    // A pad SDL knows gets its standard layout; anything else is read as it reports itself.
+    if (SDL_IsGameController(index)) {
+        controller = SDL_GameControllerOpen(index);
+        return controller != nullptr;
+    }
+    joystick = SDL_JoystickOpen(index);
+    return joystick != nullptr;
+}
+
+void SdlInput::closeJoystick() {
+    if (controller != nullptr) SDL_GameControllerClose(controller);
+    controller = nullptr;
+    if (joystick != nullptr) SDL_JoystickClose(joystick);
+    joystick = nullptr;
+}
+
+bool SdlInput::readJoystick(JoystickReading& reading) {
+    SDL_JoystickUpdate();
+    if (controller != nullptr) {
+        if (!SDL_GameControllerGetAttached(controller)) return false;
+        reading.x = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+        reading.y = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
+        // SDL's standard order: A, B, X, Y, back, guide, start, the two stick presses, the
+        // left shoulder.
+        for (int i = 0; i < JoystickReading::buttonCount; ++i) {
+            reading.buttons[i] = SDL_GameControllerGetButton(
+                                     controller, static_cast<SDL_GameControllerButton>(i)) != 0;
+        }
+        return true;
+    }
+    if (joystick == nullptr || !SDL_JoystickGetAttached(joystick)) return false;
+    reading.x = SDL_JoystickGetAxis(joystick, 0);
+    reading.y = SDL_JoystickGetAxis(joystick, 1);
+    for (int i = 0; i < JoystickReading::buttonCount; ++i) {
+        reading.buttons[i] = SDL_JoystickGetButton(joystick, i) != 0;
+    }
+    return true;
+}
+
+}  // namespace platform

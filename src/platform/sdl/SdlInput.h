@@ -1,0 +1,35 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "platform/InputHardware.h"
+
+namespace platform {
+
+// Keyboard, mouse and the first game controller or joystick through SDL. The message loop pumps
+// SDL's events on every pass, which keeps the key, button and stick state SDL holds up to date.
+class SdlInput : public InputHardware {
+public:
+    void readKeys(KeyboardState& keys) override;
+    // Relative mouse mode where the video driver has it: the pointer stays with the window and
+    // every motion counts. Elsewhere the motion stops at the screen's edges.
+    void captureMouse() override;
+    void releaseMouse() override;
+    void readMouse(MouseReading& reading) override;
+    int attachedJoysticks() override;
+    bool openJoystick(int number) override;
+    void closeJoystick() override;
+    bool readJoystick(JoystickReading& reading) override;
+
+private:
+    // SDL reports the wheel only as events, which the message loop drops; a watch sees them
+    // first.
+    static int watchWheel(void* self, SDL_Event* event);
+
+    bool joysticksReady = false;
+    SDL_GameController* controller = nullptr;
+    SDL_Joystick* joystick = nullptr;
+    int wheel = 0;
+};
+
+}  // namespace platform
