@@ -6,6 +6,7 @@
 #include "graphics/GraphicsEngine.h"
 #include "platform/Backend.h"
 #include "platform/WindowSystem.h"
+#include "sound/SoundEngine.h"
 
 GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int width,
                        int height) {
@@ -13,9 +14,13 @@ GameEngine::GameEngine(platform::Instance, platform::WindowHandle window, int wi
     if (!graphics) return;
     mouseX = width / 2;
     mouseY = height / 2;
+    sound.reset(new (std::nothrow) SoundEngine(window));
 }
 
-GameEngine::~GameEngine() { graphics.reset(); }
+GameEngine::~GameEngine() {
+    sound.reset();
+    graphics.reset();
+}
 
 void GameEngine::gameLoop() {
     const std::uint32_t start = platform::tickCount();
