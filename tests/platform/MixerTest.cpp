@@ -212,12 +212,3 @@ TEST_F(MixerTest, TheDeviceRefusesWhatItCannotPlay) {
     EXPECT_FALSE(with([](auto&, auto& bytes) { bytes = 0; }));
     EXPECT_FALSE(with([](auto&, auto& bytes) { bytes = 66; }));
 }
-
-TEST_F(MixerTest, OnlyAnOpenDeviceIsHeard) {
-    auto buffer = mono16({5000, 5000});
-    buffer->play(platform::DSBPLAY_LOOPING);
-    EXPECT_FALSE(platform::SoundDevice::create()) << "one output at a time";
-    device.reset();
-    EXPECT_FALSE(backend.audioOpen());
-    EXPECT_EQ(render(2), std::vector<std::int16_t>(4, 0));
-}

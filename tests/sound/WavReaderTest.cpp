@@ -31,8 +31,12 @@ Read read(const wav::Bytes& file) {
 
 }  // namespace
 
-TEST(WavReaderTest, ReadsPlainPcmFile) {
-    const Read r = read(wav::pcm(2, 16, 22050, wav::samples16({1, -2, 300, -400})));
+TEST(WavReaderTest, FindsChunksInAnyOrderAndSkipsUnknownOnes) {
+    const wav::Bytes data = wav::samples16({1, -2, 300, -400});
+    const Read r = read(wav::riff({{"LIST", bytes({1, 2, 3, 4, 5, 6})},
+                                   {"data", data},
+                                   {"fact", bytes({0, 0, 0, 0})},
+                                   {"fmt ", wav::format(2, 16, 22050)}}));
     ASSERT_TRUE(r.opened);
     ASSERT_TRUE(r.formatRead);
     EXPECT_EQ(r.format.formatTag, 1);
@@ -41,19 +45,6 @@ TEST(WavReaderTest, ReadsPlainPcmFile) {
     EXPECT_EQ(r.format.avgBytesPerSec, 88200u);
     EXPECT_EQ(r.format.blockAlign, 4);
     EXPECT_EQ(r.format.bitsPerSample, 16);
-    ASSERT_TRUE(r.dataFound);
-    EXPECT_EQ(r.data, wav::samples16({1, -2, 300, -400}));
-}
-
-TEST(WavReaderTest, FindsChunksInAnyOrderAndSkipsUnknownOnes) {
-    const wav::Bytes data = bytes({10, 20, 30, 40});
-    const Read r = read(wav::riff({{"LIST", bytes({1, 2, 3, 4, 5, 6})},
-                                   {"data", data},
-                                   {"fact", bytes({0, 0, 0, 0})},
-                                   {"fmt ", wav::format(1, 8, 11025)}}));
-    ASSERT_TRUE(r.opened);
-    ASSERT_TRUE(r.formatRead);
-    EXPECT_EQ(r.format.samplesPerSec, 11025u);
     ASSERT_TRUE(r.dataFound);
     EXPECT_EQ(r.data, data);
 }
@@ -68,23 +59,11 @@ TEST(WavReaderTest, OddChunksAreFollowedByAPadByte) {
     ASSERT_TRUE(r.formatRead);
     EXPECT_EQ(r.format.samplesPerSec, 8000u);
     EXPECT_EQ(r.data, bytes({1, 2, 3}));
-}
 
-TEST(WavReaderTest, ALastChunkWithoutItsPadByteIsLetPass) {
-    wav::Bytes file = wav::pcm(1, 8, 8000, bytes({1, 2, 3}));
-    file.pop_back();
-    const Read r = read(file);
-    ASSERT_TRUE(r.opened);
-    EXPECT_EQ(r.data, bytes({1, 2, 3}));
-}
-
-TEST(WavReaderTest, TheFirstOfRepeatedChunksCounts) {
-    const Read r = read(wav::riff({{"fmt ", wav::format(1, 8, 8000)},
-                                   {"data", bytes({1, 2})},
-                                   {"fmt ", wav::format(2, 16, 44100)},
-                                   {"data", bytes({3, 4, 5, 6})}}));
-    EXPECT_EQ(r.format.samplesPerSec, 8000u);
-    EXPECT_EQ(r.data, bytes({1, 2}));
+    // A last chunk that lacks its pad byte is let pass.
+    wav::Bytes unpadded = wav::pcm(1, 8, 8000, bytes({1, 2, 3}));
+    unpadded.pop_back();
+    EXPECT_EQ(read(unpadded).data, bytes({1, 2, 3}));
 }
 
 TEST(WavReaderTest, DataIsCutToWholeBlocks) {
@@ -103,23 +82,6 @@ TEST(WavReaderTest, WrongRiffSizeAndByteRateAreTolerated) {
         EXPECT_TRUE(r.formatRead);
         EXPECT_EQ(r.data, wav::samples16({5, 6}));
     }
-}
-
-TEST(WavReaderTest, MissingOrShortChunksAreReported) {
-    const Read noData = read(wav::riff({{"fmt ", wav::format(1, 8, 8000)}}));
-    EXPECT_TRUE(noData.opened);
-    EXPECT_TRUE(noData.formatRead);
-    EXPECT_FALSE(noData.dataFound);
-
-    const Read noFormat = read(wav::riff({{"data", bytes({1, 2, 3, 4})}}));
-    EXPECT_TRUE(noFormat.opened);
-    EXPECT_FALSE(noFormat.formatRead);
-
-    wav::Bytes shortFormat = wav::format(1, 8, 8000);
-    shortFormat.pop_back();
-    const Read cut = read(wav::riff({{"fmt ", shortFormat}, {"data", bytes({1, 2, 3, 4})}}));
-    EXPECT_TRUE(cut.opened);
-    EXPECT_FALSE(cut.formatRead);
 }
 
 TEST(WavReaderTest, RejectsFilesThatAreNotWholeRiffWaveFiles) {
@@ -155,9 +117,4 @@ TEST(WavReaderTest, RejectsFilesThatAreNotWholeRiffWaveFiles) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(read(c.file).opened);
     }
-}
-
-TEST(WavReaderTest, MissingFileDoesNotOpen) {
-    WavReader reader;
-    EXPECT_FALSE(reader.open(std::string("no-such-file.wav")));
 }
