@@ -7,6 +7,7 @@
 #include "input/InputEngine.h"
 #include "platform/Backend.h"
 #include "platform/WindowSystem.h"
+#include "sound/SoundEngine.h"
 
 GameEngine::GameEngine(platform::Instance instance, platform::WindowHandle window, int width,
                        int height) {
@@ -16,9 +17,11 @@ GameEngine::GameEngine(platform::Instance instance, platform::WindowHandle windo
     if (!input) return;
     mouseX = width / 2;
     mouseY = height / 2;
+    sound.reset(new (std::nothrow) SoundEngine(window));
 }
 
 GameEngine::~GameEngine() {
+    sound.reset();
     input.reset();
     graphics.reset();
 }

@@ -11,6 +11,8 @@
 class GraphicsEngine;
 class Image;
 class InputEngine;
+class Sound;
+class SoundEngine;
 
 // The base of the game: owns the display, input and sound services and runs one frame at a
 // time. Every game object holds a pointer to it to load and draw images and to ask about keys,
@@ -51,6 +53,12 @@ public:
     void drawPixel(int x, int y, int red, int green, int blue);
     void drawText(const std::string& text, int x, int y, int red, int green, int blue);
 
+    // Sounds. A loaded sound belongs to the caller until soundDelete.
+    Sound* loadSound(const std::string& fileName);
+    bool soundPlay(Sound* soundObject, int flags);
+    bool soundStop(Sound* soundObject);
+    void soundDelete(Sound* soundObject);
+
     static constexpr std::uint32_t frameMilliseconds = 16;
 
 protected:
@@ -60,6 +68,7 @@ protected:
 
     std::unique_ptr<GraphicsEngine> graphics;
     std::unique_ptr<InputEngine> input;
+    std::unique_ptr<SoundEngine> sound;
     int mouseX = 0;
     int mouseY = 0;
 

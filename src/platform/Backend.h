@@ -11,6 +11,7 @@
 namespace platform {
 
 class InputHardware;
+class Mixer;
 class Surface;
 
 // What the game needs of the machine it runs on: a millisecond clock, one window with its
@@ -58,6 +59,12 @@ public:
     // The green mask of the screen's 16-bit pixels: 0x07E0 for 5-6-5.
     virtual std::uint32_t displayGreenMask() { return 0x07E0; }
     virtual void present(const Surface& frame) = 0;
+
+    // Sound output: opens the machine's sound output at the mixer's rate, 16-bit stereo, and
+    // pulls frames from the mixer until it is closed. False when there is no sound output.
+    virtual bool openAudio(Mixer& mixer) = 0;
+    // After this the mixer is no longer touched.
+    virtual void closeAudio() = 0;
 
     // The window manager's bookkeeping, kept with the backend so that a fresh backend starts
     // with no classes, windows or messages.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Mixer.h"
 #include "platform/Surface.h"
 
 namespace platform {
@@ -95,6 +96,24 @@ void HeadlessBackend::present(const Surface& surface) {
                     frame.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth));
     }
     ++presented;
+}
+
+bool HeadlessBackend::openAudio(Mixer& mixer) {
+    if (audioMixer != nullptr) return false;
+    audioMixer = &mixer;
+    return true;
+}
+
+void HeadlessBackend::closeAudio() {
+    audioMixer = nullptr;
+}
+
+void HeadlessBackend::renderAudio(std::span<std::int16_t> stereoFrames) {
+    if (audioMixer == nullptr) {
+        std::fill(stereoFrames.begin(), stereoFrames.end(), 0);
+        return;
+    }
+    audioMixer->mix(stereoFrames);
 }
 
 }  // namespace platform

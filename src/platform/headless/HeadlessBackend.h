@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,14 @@ public:
     bool setDisplayMode(int width, int height, int bitsPerPixel) override;
     std::uint32_t displayGreenMask() override { return greenMask; }
     void present(const Surface& frame) override;
+
+    // The sound card: one output at a time, which plays only when asked to render.
+    bool openAudio(Mixer& mixer) override;
+    void closeAudio() override;
+    bool audioOpen() const { return audioMixer != nullptr; }
+    // Pulls the next frames of the mix, as left and right pairs; silence when no output is
+    // open.
+    void renderAudio(std::span<std::int16_t> stereoFrames);
 
     // Scripted events.
     void requestClose() { ++closeRequests; }
@@ -108,6 +117,7 @@ private:
     int lastWidth = 0;
     int lastHeight = 0;
     std::vector<std::uint16_t> frame;
+    Mixer* audioMixer = nullptr;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/Mixer.h"
 #include "platform/Surface.h"
 
 namespace platform {
@@ -23,6 +24,12 @@ void installSignalHandlers() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
+// Runs on SDL's audio thread; the mixer takes its own lock.
+void SDLCALL pullAudio(void* mixer, Uint8* stream, int bytes) {
+    static_cast<Mixer*>(mixer)->mix(
+        {reinterpret_cast<std::int16_t*>(stream), static_cast<std::size_t>(bytes) / 2});
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -35,6 +42,7 @@ SdlBackend::SdlBackend() {
 }
 
 SdlBackend::~SdlBackend() {
+    closeAudio();
     closeDisplay();
     if (window != nullptr) SDL_DestroyWindow(window);
     SDL_Quit();
@@ -189,6 +197,33 @@ void SdlBackend::present(const Surface& frame) {
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
     SDL_RenderPresent(renderer);
+}
+
+bool SdlBackend::openAudio(Mixer& mixer) {
+    if (audioDevice != 0 || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    SDL_AudioSpec want{};
+    want.freq = mixer.outputRate();
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 1024;
+    want.callback = pullAudio;
+    want.userdata = &mixer;
+    // No changes allowed: SDL converts to whatever the card wants.
+    audioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (audioDevice == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    SDL_PauseAudioDevice(audioDevice, 0);
+    return true;
+}
+
+void SdlBackend::closeAudio() {
+    if (audioDevice == 0) return;
+    // Waits for the callback to finish; the mixer is ours again afterwards.
+    SDL_CloseAudioDevice(audioDevice);
+    audioDevice = 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 }  // namespace platform

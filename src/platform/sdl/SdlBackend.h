@@ -13,7 +13,8 @@ namespace platform {
 // The real machine through SDL2: a borderless desktop-sized window, the 800 x 600 picture
 // uploaded to a 5-6-5 streaming texture and letterboxed, no vsync, pointer hidden. Window
 // close, SIGINT and SIGTERM become close requests. Where no display can be opened the game
-// still runs (and can be stopped by a signal); message boxes then go to stderr.
+// still runs (and can be stopped by a signal); message boxes then go to stderr. Sound goes out
+// through an audio callback on SDL's own thread, which pulls frames from the mixer.
 class SdlBackend : public Backend {
 public:
     SdlBackend();
@@ -39,6 +40,9 @@ public:
     bool setDisplayMode(int width, int height, int bitsPerPixel) override;
     void present(const Surface& frame) override;
 
+    bool openAudio(Mixer& mixer) override;
+    void closeAudio() override;
+
 private:
     // Lets SDL read the devices and turns the window manager's close events into requests;
     // every other event is dropped, since input is read from device state, not from events.
@@ -52,6 +56,7 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int closeRequests = 0;
+    SDL_AudioDeviceID audioDevice = 0;
 };
 
 }  // namespace platform
