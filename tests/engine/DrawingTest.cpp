@@ -86,7 +86,7 @@ TEST_F(DrawingTest, ADestinationWhollyOffScreenDrawsNothing) {
     }
     for (int y = 0; y < 600; y += 7)
         for (int x = 0; x < 800; x += 7) ASSERT_EQ(back->pixel(x, y), 0);
-    EXPECT_TRUE(logLines().empty());
+    EXPECT_TRUE(linesSinceStart().empty());
 }
 
 TEST_F(DrawingTest, BlackPixelsOfABlackKeyedImageLeaveTheScreenAsItWas) {
@@ -101,7 +101,7 @@ TEST_F(DrawingTest, BlackPixelsOfABlackKeyedImageLeaveTheScreenAsItWas) {
 
 TEST_F(DrawingTest, ANullImageDrawsNothingAndLogsNothing) {
     engine->drawImage(nullptr, platform::Rect{0, 0, 10, 10});
-    EXPECT_TRUE(logLines().empty());
+    EXPECT_TRUE(linesSinceStart().empty());
 }
 
 TEST_F(DrawingTest, PixelArraysWriteThePackedColourInsideTheScreenOnly) {
@@ -136,7 +136,7 @@ TEST_F(DrawingTest, AFailedLockIsLoggedAndThePixelWritesOfThatPassDoNothing) {
     engine->drawPixelArray(&p, 1, 31, 31, 31);
     engine->unlockScreen();
     EXPECT_EQ(back->pixel(5, 5), 0);
-    EXPECT_EQ(logLines(), (Lines{"ERROR: unable to lock back buffer"}));
+    EXPECT_EQ(linesSinceStart(), (Lines{"ERROR: unable to lock back buffer"}));
 }
 
 TEST_F(DrawingTest, PixelWritesOutsideALockDoNothing) {

@@ -55,7 +55,7 @@ TEST_F(ImageTest, AnImageStartsWithBoundsOverTheWholeBitmap) {
     EXPECT_EQ(image->getWidth(), 128);
     EXPECT_EQ(image->getHeight(), 64);
     EXPECT_EQ(image->getGraphic()->width(), 128);
-    EXPECT_TRUE(logLines().empty());
+    EXPECT_TRUE(linesSinceStart().empty());
 }
 
 TEST_F(ImageTest, TheBoundsAreMeasuredNotTheSurface) {
@@ -113,13 +113,13 @@ TEST_F(ImageTest, ALoadedKeyedImageLeavesTheScreenUnderItsBlackPixels) {
 
 TEST_F(ImageTest, AMissingFileWritesExactlyOneLineAndGivesNull) {
     EXPECT_EQ(load("nowhere.bmp"), nullptr);
-    EXPECT_EQ(logLines(), (Lines{"ERROR: unable to load bitmap"}));
+    EXPECT_EQ(linesSinceStart(), (Lines{"ERROR: unable to load bitmap"}));
 }
 
 TEST_F(ImageTest, NullImagesAreHarmless) {
     engine->deleteImage(nullptr);
     EXPECT_FALSE(engine->setColorKey(nullptr, 0, 0, 0));
-    EXPECT_TRUE(logLines().empty());
+    EXPECT_TRUE(linesSinceStart().empty());
 }
 
 struct LoadFailure {
@@ -139,7 +139,7 @@ TEST_P(ImageLoadFailureTest, LogsOneLineAndGivesNull) {
     writeBitmap("a.bmp", 2, 2, [](int, int) { return 0xFFFFFFu; });
     backend.fail(GetParam().fault, GetParam().times);
     EXPECT_EQ(load("a.bmp"), nullptr);
-    EXPECT_EQ(logLines(), (Lines{GetParam().line}));
+    EXPECT_EQ(linesSinceStart(), (Lines{GetParam().line}));
     EXPECT_NE(load("a.bmp"), nullptr) << "the next load works again";
 }
 
@@ -159,7 +159,7 @@ TEST_F(ImageTest, AKeyThatCannotBeSetIsLoggedAndTheImageStays) {
     Image* image = load("a.bmp");
     backend.fail("display.colorKey", 1);
     EXPECT_FALSE(engine->setColorKey(image, 0, 0, 0));
-    EXPECT_EQ(logLines(), (Lines{"ERROR: Unable to set colour key"}));
+    EXPECT_EQ(linesSinceStart(), (Lines{"ERROR: Unable to set colour key"}));
     EXPECT_FALSE(image->getGraphic()->hasColorKey());
 }
 

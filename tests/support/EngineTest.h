@@ -39,9 +39,20 @@ protected:
                                           800, 600);
         engine = std::make_unique<ScriptedEngine>(platform::Instance{}, window->getWindowHandle(),
                                                   width, height);
+        startLines = logLines().size();
         return *engine;
+    }
+
+    // What the log gained after the set-up (which notes, among others, the missing joystick).
+    std::vector<std::string> linesSinceStart() const {
+        std::vector<std::string> lines = logLines();
+        lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(startLines));
+        return lines;
     }
 
     std::unique_ptr<Window> window;
     std::unique_ptr<ScriptedEngine> engine;
+    std::size_t startLines = 0;
 };
+
+inline const std::string noJoystickLine = "ERROR: Unable to create joystick device";

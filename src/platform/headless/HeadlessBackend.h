@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/KeyCodes.h"
 #include "platform/headless/HeadlessInput.h"
 
 namespace platform {
@@ -38,7 +39,8 @@ public:
     void destroyWindow(WindowHandle window) override;
     void showWindow(WindowHandle window, int showCommand) override;
     bool takeCloseRequest() override;
-    bool escapeDown() override { return escape; }
+    // The Escape key is the keyboard's own, so a scripted key press ends the game too.
+    bool escapeDown() override { return input.keyDown(DIK_ESCAPE); }
     void showCursor(bool show) override { cursorShown = show; }
     void messageBox(const std::string& text, const std::string& caption) override;
     // Scripted keyboard, mouse and joystick.
@@ -61,7 +63,7 @@ public:
 
     // Scripted events.
     void requestClose() { ++closeRequests; }
-    void setEscapeDown(bool down) { escape = down; }
+    void setEscapeDown(bool down) { input.setKey(DIK_ESCAPE, down); }
     void setDisplayGreenMask(std::uint32_t mask) { greenMask = mask; }
 
     // What the game did.
@@ -104,7 +106,6 @@ private:
     bool windowVisible = false;
     std::string caption;
     int closeRequests = 0;
-    bool escape = false;
     bool cursorShown = true;
     std::vector<ShownMessageBox> boxes;
     HeadlessInput input;

@@ -10,6 +10,7 @@ class HeadlessInput : public InputHardware {
 public:
     // Codes outside 0 to 255 are ignored.
     void setKey(int code, bool down);
+    bool keyDown(int code) const { return code >= 0 && code < 256 && (keys[code] & 0x80) != 0; }
     // Adds to the motion the next reading reports.
     void moveMouse(int dx, int dy, int dz = 0);
     // Buttons in snapshot order: 0 left, 1 right, 2 middle, 3 the first side button.
