@@ -67,7 +67,7 @@ CraftPose fighterPose() {
     p.hip = {42, 25};
     p.wingSpan = 1.5;
     p.farWing = -0.55;
-    p.wingRoot = 2;
+    p.wingRoot = -2;
     p.shoulder = 16;
     p.thigh = pi;
     p.shin = pi;
@@ -81,7 +81,7 @@ CraftPose hovermechPose(ShotRow row) {
     p.hip = {40, 26};
     p.wingSpan = 1.5;
     p.farWing = -0.55;
-    p.wingRoot = 4;
+    p.wingRoot = -1;
     p.shoulder = 14;
     p.thigh = degrees(120);
     p.shin = degrees(90);

@@ -263,29 +263,36 @@ void paintThrust(cairo_t* cr, const CraftPose& pose, double vector, double lengt
 }
 
 void paintMuzzleFlash(cairo_t* cr, Vec2 muzzle, double angle) {
-    // Spikes every 45 degrees, the longest along the barrel; never past the frame.
+    // Spikes every 45 degrees, the longest along the barrel; never past the frame. Three stars
+    // one inside the other, from the red-orange edge to the white-hot middle.
     constexpr int spikes = 8;
-    constexpr double reach[spikes] = {14, 6, 8, 5, 5, 5, 8, 6};
-    const double room =
-        std::min(roomAlong(muzzle, {1, 0}),
-                 std::min(roomAlong(muzzle, {-1, 0}),
-                          std::min(roomAlong(muzzle, {0, 1}), roomAlong(muzzle, {0, -1}))));
-    glow(cr, muzzle, std::min(12.0, room + 1), palette::fireOrange, 1.0);
-    for (const double scale : {1.0, 0.6}) {
+    constexpr double reach[spikes] = {15, 7, 9, 5, 5, 5, 9, 7};
+    const struct {
+        double scale;
+        double waist;
+        Rgb colour;
+    } layers[] = {{1.0, 3.4, palette::fireEdge},
+                  {0.75, 2.8, palette::fireOrange},
+                  {0.5, 2.4, palette::fireCore}};
+    for (const auto& layer : layers) {
         cairo_new_path(cr);
         for (int i = 0; i < spikes * 2; ++i) {
             const double a = angle + i * std::numbers::pi / spikes;
-            const double wanted = (i % 2 == 0 ? reach[i / 2] : 2.4) * scale;
+            const double wanted = i % 2 == 0 ? reach[i / 2] * layer.scale : layer.waist;
             const Vec2 p =
                 muzzle + direction(a) * std::min(wanted, roomAlong(muzzle, direction(a)));
             cairo_line_to(cr, p.x, p.y);
         }
         cairo_close_path(cr);
-        setColor(cr, scale == 1.0 ? palette::fireOrange : palette::fireCore);
+        setColor(cr, layer.colour);
         cairo_fill(cr);
     }
+    const double room =
+        std::min(roomAlong(muzzle, {1, 0}),
+                 std::min(roomAlong(muzzle, {-1, 0}),
+                          std::min(roomAlong(muzzle, {0, 1}), roomAlong(muzzle, {0, -1}))));
     cairo_new_path(cr);
-    cairo_arc(cr, muzzle.x, muzzle.y, std::min(3.0, room), 0, 2 * std::numbers::pi);
+    cairo_arc(cr, muzzle.x, muzzle.y, std::min(2.6, room), 0, 2 * std::numbers::pi);
     setColor(cr, palette::white);
     cairo_fill(cr);
 }
