@@ -1,0 +1,166 @@
+#include "assets/AssetTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "assets/BmpWriter.h"
+#include "assets/Sheet.h"
+#include "graphics/BmpDecoder.h"
+#include "platform/PixelFormat.h"
+
+namespace assettest {
+
+namespace {
+
+std::vector<int> range(int from, int to) {
+    std::vector<int> v;
+    for (int i = from; i <= to; ++i) v.push_back(i);
+    return v;
+}
+
+std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Expected craft(const std::string& file, std::vector<int> shown, std::vector<int> unused) {
+    return {file, 510, 425, 6, 5, 85, 85, 0, 0, 83, 84, 85, 85, shown, unused, true, true};
+}
+
+Expected whole(const std::string& file, int width, int height, bool solid, bool framed) {
+    return {file,  width,  height, 1,      1,   width, height, 0,     0,
+            width, height, width,  height, {0}, {},    solid,  framed};
+}
+
+std::vector<Expected> table() {
+    return {
+        craft("hx4fighter_extras.bmp", join(range(0, 21), range(24, 29)), {22, 23}),
+        craft("hx4standmech.bmp", range(0, 17), range(18, 29)),
+        craft("hx4hovermech.bmp", range(0, 17), range(18, 29)),
+        craft("hx4trans.bmp",
+              join(join(range(0, 4), range(6, 10)), join(range(12, 16), range(18, 22))),
+              {5, 11, 17, 23, 24, 25, 26, 27, 28, 29}),
+        whole("alzbullet.bmp", 18, 6, true, false),
+        whole("voskbullet.bmp", 12, 12, true, false),
+        {"raider.bmp", 500, 270, 5, 3, 100, 90, 0, 0, 98, 89, 100, 90, range(0, 11), range(12, 14),
+         true, true},
+        {"drone.bmp",
+         400,
+         100,
+         4,
+         1,
+         100,
+         100,
+         0,
+         0,
+         98,
+         99,
+         100,
+         100,
+         range(0, 3),
+         {},
+         true,
+         true},
+        whole("flagship1.bmp", 900, 280, true, true),
+        whole("voskcommandship.bmp", 540, 260, true, true),
+        whole("vosktroopcarrier.bmp", 620, 210, true, true),
+        whole("voskdestroyer.bmp", 700, 150, true, true),
+        {"explosion1.bmp",
+         705,
+         531,
+         3,
+         3,
+         235,
+         177,
+         0,
+         1,
+         233,
+         175,
+         235,
+         177,
+         range(0, 7),
+         {},
+         true,
+         true},
+        {"explosion2.bmp",
+         756,
+         300,
+         7,
+         2,
+         108,
+         150,
+         0,
+         1,
+         106,
+         148,
+         108,
+         150,
+         range(0, 13),
+         {},
+         true,
+         true},
+        whole("navscreen.bmp", 800, 600, false, false),
+        whole("cursor.bmp", 18, 26, true, false),
+        {"selections.bmp",
+         400,
+         400,
+         2,
+         2,
+         200,
+         200,
+         0,
+         0,
+         200,
+         200,
+         200,
+         200,
+         range(0, 3),
+         {},
+         false,
+         true},
+    };
+}
+
+}  // namespace
+
+const std::vector<Expected>& expectedSheets() {
+    static const std::vector<Expected> all = table();
+    return all;
+}
+
+const Expected& expected(const std::string& file) {
+    for (const Expected& e : expectedSheets()) {
+        if (e.file == file) return e;
+    }
+    throw std::invalid_argument(file);
+}
+
+platform::Bitmap decodedSheet(const std::string& file) {
+    const assets::Sheet* sheet = assets::findSheet(file);
+    EXPECT_NE(sheet, nullptr) << file;
+    platform::Bitmap decoded;
+    if (sheet == nullptr) return decoded;
+    const std::vector<std::uint8_t> bytes = assets::encodeBmp(sheet->draw());
+    EXPECT_TRUE(decodeBmp(bytes, decoded)) << file;
+    return decoded;
+}
+
+bool transparent(std::uint32_t rgb) {
+    return platform::rgbTo565(rgb >> 16, rgb >> 8, rgb) == 0;
+}
+
+Frame frameRect(const Expected& e, int index) {
+    return {index % e.columns * e.cellWidth + e.frameLeft,
+            index / e.columns * e.cellHeight + e.frameTop, e.frameWidth, e.frameHeight};
+}
+
+void sourcePixel(const Expected& e, int index, int dx, int dy, int& sx, int& sy) {
+    const Frame f = frameRect(e, index);
+    const int xinc = (e.frameWidth << 16) / e.drawWidth;
+    const int yinc = (e.frameHeight << 16) / e.drawHeight;
+    sx = f.left + ((dx * xinc) >> 16);
+    sy = f.top + ((dy * yinc) >> 16);
+}
+
+}  // namespace assettest

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "assets/Sheet.h"
+#include "platform/Bitmap.h"
+
+// Pictures for people rather than for the game.
+namespace assets {
+
+struct Rendered {
+    const Sheet* sheet;
+    platform::Bitmap bitmap;
+};
+
+// Every bitmap as the game keys it, on a dark page, with its cells and frame numbers.
+bool writeContactSheet(const std::vector<Rendered>& all, const std::filesystem::path& png);
+// An 800 x 600 battle put together from the bitmaps, as the game would draw it.
+bool writeScene(const std::vector<Rendered>& all, const std::filesystem::path& png);
+
+}  // namespace assets
