@@ -6,6 +6,7 @@
 
 #include "platform/Mixer.h"
 #include "platform/Surface.h"
+#include "platform/sdl/X11WindowLoss.h"
 
 namespace platform {
 
@@ -79,7 +80,16 @@ bool SdlBackend::startVideo() {
         return false;
     }
     videoReady = true;
+    if (driver != nullptr && SDL_strcmp(driver, "x11") == 0) watchForLostWindow();
+    SDL_AddEventWatch(watchEscape, this);
     return true;
+}
+
+int SdlBackend::watchEscape(void* self, SDL_Event* event) {
+    if (event->type == SDL_KEYDOWN && event->key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
+        static_cast<SdlBackend*>(self)->escapePressed = true;
+    }
+    return 0;
 }
 
 bool SdlBackend::registerWindowClass(const std::string&) { return startVideo(); }
@@ -130,6 +140,7 @@ void SdlBackend::pumpEvents() {
 
 bool SdlBackend::takeCloseRequest() {
     pumpEvents();
+    if (takeLostWindow()) ++closeRequests;
     const std::sig_atomic_t received = signalsReceived;
     if (received != signalsTaken) {
         signalsTaken = received;
@@ -145,7 +156,9 @@ bool SdlBackend::escapeDown() {
     if (!videoReady) return false;
     pumpEvents();
     const Uint8* keys = SDL_GetKeyboardState(nullptr);
-    return keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0;
+    const bool down = escapePressed || (keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0);
+    escapePressed = false;
+    return down;
 }
 
 void SdlBackend::showCursor(bool show) {

@@ -48,6 +48,9 @@ private:
     // every other event is dropped, since input is read from device state, not from events.
     void pumpEvents();
     bool startVideo();
+    // Remembers an Escape press until the next Escape test, so that a tap between two tests
+    // still ends the game.
+    static int watchEscape(void* self, SDL_Event* event);
     SDL_Window* sdlWindow(WindowHandle window) const;
 
     bool videoReady = false;
@@ -56,6 +59,7 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int closeRequests = 0;
+    bool escapePressed = false;
     SDL_AudioDeviceID audioDevice = 0;
 };
 

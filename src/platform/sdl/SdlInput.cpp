@@ -1,5 +1,8 @@
 #include "platform/sdl/SdlInput.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/sdl/SdlInputTables.h"
 
 namespace platform {
@@ -9,15 +12,30 @@ namespace {
 constexpr int wheelNotch = 120;
 }  // namespace
 
+SdlInput::~SdlInput() {
+    if (watchingKeys) SDL_DelEventWatch(watchKeys, this);
+}
+
 void SdlInput::readKeys(KeyboardState& keys) {
+    if (!watchingKeys) {
+        SDL_AddEventWatch(watchKeys, this);
+        watchingKeys = true;
+    }
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     keys.fill(0);
     for (const ScancodeMapping& key : scancodeTable()) {
-        if (static_cast<int>(key.scancode) < count && state[key.scancode] != 0) {
-            keys[key.keyCode] = pressed;
-        }
+        const bool inState = static_cast<int>(key.scancode) < count && state[key.scancode] != 0;
+        if (inState || pressedSinceSnapshot[key.scancode]) keys[key.keyCode] = pressed;
     }
+    std::fill(std::begin(pressedSinceSnapshot), std::end(pressedSinceSnapshot), false);
+}
+
+int SdlInput::watchKeys(void* self, SDL_Event* event) {
+    if (event->type == SDL_KEYDOWN && event->key.keysym.scancode < SDL_NUM_SCANCODES) {
+        static_cast<SdlInput*>(self)->pressedSinceSnapshot[event->key.keysym.scancode] = true;
+    }
+    return 0;
 }
 
 void SdlInput::captureMouse() {

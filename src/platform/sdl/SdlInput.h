@@ -10,6 +10,13 @@ namespace platform {
 // SDL's events on every pass, which keeps the key, button and stick state SDL holds up to date.
 class SdlInput : public InputHardware {
 public:
+    SdlInput() = default;
+    ~SdlInput() override;
+    SdlInput(const SdlInput&) = delete;
+    SdlInput& operator=(const SdlInput&) = delete;
+
+    // A key counts as down when it is held now or was pressed since the last snapshot, so a
+    // tap shorter than a frame is not lost.
     void readKeys(KeyboardState& keys) override;
     // Relative mouse mode where the video driver has it: the pointer stays with the window and
     // every motion counts. Elsewhere the motion stops at the screen's edges.
@@ -25,11 +32,14 @@ private:
     // SDL reports the wheel only as events, which the message loop drops; a watch sees them
     // first.
     static int watchWheel(void* self, SDL_Event* event);
+    static int watchKeys(void* self, SDL_Event* event);
 
     bool joysticksReady = false;
     SDL_GameController* controller = nullptr;
     SDL_Joystick* joystick = nullptr;
     int wheel = 0;
+    bool watchingKeys = false;
+    bool pressedSinceSnapshot[SDL_NUM_SCANCODES] = {};
 };
 
 }  // namespace platform
