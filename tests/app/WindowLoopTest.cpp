@@ -82,8 +82,9 @@ TEST_F(WindowLoopTest, WindowFailuresShowMessageBoxesAndTheProgramCarriesOn) {
     EXPECT_EQ(backend.messageBoxes()[1].caption, "CorvanesEngine");
     // Without a window no service can take over its device; the keyboard, created but never
     // set up, fails its read in the one frame that still runs.
-    EXPECT_EQ(logLines(), (std::vector<std::string>{"ERROR: Unable to set cooperation level",
-                                                    "ERROR: Unable to set keyboard cooperation level",
-                                                    "ERROR: Unable to set sound cooperation level",
-                                                    "ERROR: Unable to read keyboard"}));
+    EXPECT_EQ(logLines(),
+              (std::vector<std::string>{"ERROR: Unable to set cooperation level",
+                                        "ERROR: Unable to set keyboard cooperation level",
+                                        "ERROR: Unable to set sound cooperation level",
+                                        "ERROR: Unable to read keyboard"}));
 }

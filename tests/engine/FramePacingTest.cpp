@@ -47,7 +47,7 @@ TEST_F(FramePacingTest, TheBaseFrameWorkLogsItselfEveryFrame) {
     base.GameEngine::gameWork();
     base.GameEngine::gameWork();
     EXPECT_EQ(linesSinceStart(), (std::vector<std::string>{"Inside GameEngine gameWork()!!",
-                                                    "Inside GameEngine gameWork()!!"}));
+                                                           "Inside GameEngine gameWork()!!"}));
 }
 
 TEST_F(FramePacingTest, TheMouseStartsInTheMiddleOfTheScreen) {
@@ -73,7 +73,8 @@ TEST_F(FramePacingTest, AFailedFlipIsLoggedOnEveryFrameItFails) {
     game.gameLoop();
     game.gameLoop();
     game.gameLoop();
-    EXPECT_EQ(linesSinceStart(), (std::vector<std::string>{"ERROR: unable to flip buffer to screen",
-                                                    "ERROR: unable to flip buffer to screen"}));
+    EXPECT_EQ(linesSinceStart(),
+              (std::vector<std::string>{"ERROR: unable to flip buffer to screen",
+                                        "ERROR: unable to flip buffer to screen"}));
     EXPECT_EQ(backend.framesPresented(), 1u);
 }

@@ -142,10 +142,9 @@ TEST_F(GraphicsEngineTest, AFailedSetUpLeavesFramesAndDrawingHarmless) {
     EXPECT_EQ(backend.framesPresented(), 0u);
     EXPECT_EQ(logLines(),
               (Lines{"ERROR: Unable to create ddraw object", noJoystickLine,
-                     "Unable to get Label device context",
-                     "ERROR: unable to lock back buffer", "ERROR: no backbuffer",
                      "Unable to get Label device context", "ERROR: unable to lock back buffer",
-                     "ERROR: no backbuffer"}));
+                     "ERROR: no backbuffer", "Unable to get Label device context",
+                     "ERROR: unable to lock back buffer", "ERROR: no backbuffer"}));
 }
 
 TEST_F(GraphicsEngineTest, WithoutAClipperFramesStillFlipAndOffScreenFillsAreRefused) {

@@ -10,9 +10,13 @@ namespace platform {
 HeadlessBackend::HeadlessBackend() = default;
 HeadlessBackend::~HeadlessBackend() = default;
 
-void HeadlessBackend::fail(const std::string& name, int times) { faults[name] = times; }
+void HeadlessBackend::fail(const std::string& name, int times) {
+    faults[name] = times;
+}
 
-void HeadlessBackend::clearFaults() { faults.clear(); }
+void HeadlessBackend::clearFaults() {
+    faults.clear();
+}
 
 bool HeadlessBackend::faultInjected(std::string_view name) {
     auto it = faults.find(name);
@@ -27,7 +31,9 @@ void HeadlessBackend::idle(std::uint32_t milliseconds) {
     idled += step;
 }
 
-bool HeadlessBackend::registerWindowClass(const std::string&) { return true; }
+bool HeadlessBackend::registerWindowClass(const std::string&) {
+    return true;
+}
 
 WindowHandle HeadlessBackend::createWindow(const std::string& text, int x, int y, int width,
                                            int height) {
@@ -92,8 +98,9 @@ void HeadlessBackend::present(const Surface& surface) {
     lastHeight = surface.height();
     frame.resize(static_cast<std::size_t>(lastWidth) * static_cast<std::size_t>(lastHeight));
     for (int y = 0; y < lastHeight; ++y) {
-        std::copy_n(surface.row(y), lastWidth,
-                    frame.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth));
+        std::copy_n(
+            surface.row(y), lastWidth,
+            frame.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth));
     }
     ++presented;
 }

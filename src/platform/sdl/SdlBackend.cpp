@@ -15,7 +15,9 @@ namespace {
 volatile std::sig_atomic_t signalsReceived = 0;
 std::sig_atomic_t signalsTaken = 0;
 
-extern "C" void onTerminationSignal(int) { signalsReceived = signalsReceived + 1; }
+extern "C" void onTerminationSignal(int) {
+    signalsReceived = signalsReceived + 1;
+}
 
 void installSignalHandlers() {
     struct sigaction action {};
@@ -60,8 +62,8 @@ std::uint32_t SdlBackend::tickCount() {
 void SdlBackend::idle(std::uint32_t milliseconds) {
     // Sleep through all but the last millisecond; the caller spins on the counter for the rest,
     // in short naps so that the wait costs next to nothing.
-    const long nanoseconds = milliseconds > 1 ? static_cast<long>(milliseconds - 1) * 1000000L
-                                              : 100000L;
+    const long nanoseconds =
+        milliseconds > 1 ? static_cast<long>(milliseconds - 1) * 1000000L : 100000L;
     timespec pause{nanoseconds / 1000000000L, nanoseconds % 1000000000L};
     nanosleep(&pause, nullptr);
 }
@@ -92,7 +94,9 @@ int SdlBackend::watchEscape(void* self, SDL_Event* event) {
     return 0;
 }
 
-bool SdlBackend::registerWindowClass(const std::string&) { return startVideo(); }
+bool SdlBackend::registerWindowClass(const std::string&) {
+    return startVideo();
+}
 
 WindowHandle SdlBackend::createWindow(const std::string& caption, int x, int y, int width,
                                       int height) {
@@ -166,14 +170,16 @@ void SdlBackend::showCursor(bool show) {
 }
 
 void SdlBackend::messageBox(const std::string& text, const std::string& caption) {
-    if (videoReady &&
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window) == 0) {
+    if (videoReady && SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(),
+                                               window) == 0) {
         return;
     }
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }
 
-bool SdlBackend::openDisplay() { return videoReady; }
+bool SdlBackend::openDisplay() {
+    return videoReady;
+}
 
 void SdlBackend::closeDisplay() {
     if (texture != nullptr) SDL_DestroyTexture(texture);

@@ -19,7 +19,9 @@ int onXError(Display*, XErrorEvent* error) {
 
 }  // namespace
 
-void watchForLostWindow() { XSetErrorHandler(onXError); }
+void watchForLostWindow() {
+    XSetErrorHandler(onXError);
+}
 
 bool takeLostWindow() {
     if (lost == 0) return false;
