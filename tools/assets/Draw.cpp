@@ -101,4 +101,20 @@ void ovalGlow(cairo_t* cr, Vec2 centre, double rx, double ry, double angle, Rgb 
     cairo_restore(cr);
 }
 
+void flame(cairo_t* cr, Vec2 nozzle, std::span<const FlameLayer> layers, double near, double far,
+           double tipSpread) {
+    for (const FlameLayer& l : layers) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, nozzle.x + 2, nozzle.y - l.half);
+        cairo_curve_to(cr, nozzle.x - l.length * near, nozzle.y - l.half, nozzle.x - l.length * far,
+                       nozzle.y - l.half * tipSpread, nozzle.x - l.length, nozzle.y);
+        cairo_curve_to(cr, nozzle.x - l.length * far, nozzle.y + l.half * tipSpread,
+                       nozzle.x - l.length * near, nozzle.y + l.half, nozzle.x + 2,
+                       nozzle.y + l.half);
+        cairo_close_path(cr);
+        setColor(cr, l.colour);
+        cairo_fill(cr);
+    }
+}
+
 }  // namespace assets

@@ -33,4 +33,17 @@ void glow(cairo_t* cr, Vec2 centre, double radius, Rgb c, double alpha = 1.0);
 void ovalGlow(cairo_t* cr, Vec2 centre, double rx, double ry, double angle, Rgb c,
               double alpha = 1.0);
 
+// One layer of an engine flame pointing left from the nozzle: `length` long, `half` its
+// half-width at the nozzle.
+struct FlameLayer {
+    double length;
+    double half;
+    Rgb colour;
+};
+// Fills the layers in order, each a teardrop from the nozzle to its tip. `near` and `far` place
+// the two control points along the length; `tipSpread` keeps that much of the half-width at the
+// far control point (0 for a sharp tip).
+void flame(cairo_t* cr, Vec2 nozzle, std::span<const FlameLayer> layers, double near, double far,
+           double tipSpread);
+
 }  // namespace assets

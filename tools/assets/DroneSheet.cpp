@@ -76,22 +76,8 @@ void paintBody(cairo_t* cr) {
 void paintFlame(cairo_t* cr) {
     using namespace palette;
     ovalGlow(cr, {exhaust.x - 5, exhaust.y}, 8, 5, 0, fireEdge, 0.6);
-    const struct {
-        double length;
-        double half;
-        Rgb colour;
-    } layers[] = {{12, 4.2, fireEdge}, {9, 3, fireOrange}, {5.5, 1.7, fireCore}};
-    for (const auto& l : layers) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, exhaust.x + 2, exhaust.y - l.half);
-        cairo_curve_to(cr, exhaust.x - l.length * 0.5, exhaust.y - l.half,
-                       exhaust.x - l.length * 0.8, exhaust.y, exhaust.x - l.length, exhaust.y);
-        cairo_curve_to(cr, exhaust.x - l.length * 0.8, exhaust.y, exhaust.x - l.length * 0.5,
-                       exhaust.y + l.half, exhaust.x + 2, exhaust.y + l.half);
-        cairo_close_path(cr);
-        setColor(cr, l.colour);
-        cairo_fill(cr);
-    }
+    const FlameLayer layers[] = {{12, 4.2, fireEdge}, {9, 3, fireOrange}, {5.5, 1.7, fireCore}};
+    flame(cr, exhaust, layers, 0.5, 0.8, 0);
 }
 
 }  // namespace

@@ -89,23 +89,8 @@ void paintBody(cairo_t* cr, double thrust) {
 void paintPlume(cairo_t* cr) {
     using namespace palette;
     ovalGlow(cr, {nozzle.x - 13, nozzle.y}, 17, 9, 0, fireEdge, 0.6);
-    const struct {
-        double length;
-        double half;
-        Rgb colour;
-    } layers[] = {{29, 7.5, fireEdge}, {24, 5.5, fireOrange}, {15, 3.2, fireCore}};
-    for (const auto& l : layers) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, nozzle.x + 2, nozzle.y - l.half);
-        cairo_curve_to(cr, nozzle.x - l.length * 0.4, nozzle.y - l.half, nozzle.x - l.length * 0.75,
-                       nozzle.y - l.half * 0.3, nozzle.x - l.length, nozzle.y);
-        cairo_curve_to(cr, nozzle.x - l.length * 0.75, nozzle.y + l.half * 0.3,
-                       nozzle.x - l.length * 0.4, nozzle.y + l.half, nozzle.x + 2,
-                       nozzle.y + l.half);
-        cairo_close_path(cr);
-        setColor(cr, l.colour);
-        cairo_fill(cr);
-    }
+    const FlameLayer layers[] = {{29, 7.5, fireEdge}, {24, 5.5, fireOrange}, {15, 3.2, fireCore}};
+    flame(cr, nozzle, layers, 0.4, 0.75, 0.3);
 }
 
 }  // namespace
