@@ -148,7 +148,10 @@ void paintBlast(cairo_t* cr, const Blast& b, double t) {
         Random embers(0xE3B);
         const double strength = 1 - std::abs(t - 0.58) / 0.27;
         for (int i = 0; i < 16; ++i) {
-            const Vec2 at = direction(embers.range(0, 2 * pi)) * (embers.range(0.05, 0.7) * r);
+            // One draw per statement: the order of the draws must not be left to the compiler.
+            const double reach = embers.range(0.05, 0.7) * r;
+            const double angle = embers.range(0, 2 * pi);
+            const Vec2 at = direction(angle) * reach;
             glow(cr, at, embers.range(1.5, 3.2), palette::blastOrange, strength);
         }
     }

@@ -72,9 +72,13 @@ void paintMarks(cairo_t* cr) {
     const Vec2 spindle = sectors[2].highlightAt + sectors[2].target;
     Random rocks(0x5917);
     for (int i = 0; i < 18; ++i) {
-        const Vec2 at =
-            spindle + direction(rocks.range(0, 2 * std::numbers::pi)) * rocks.range(14, 40) * 1.0;
-        ellipse(cr, at, rocks.range(1.5, 3.5), rocks.range(1.2, 2.5));
+        // One draw per statement: the order of the draws must not be left to the compiler.
+        const double reach = rocks.range(14, 40);
+        const double angle = rocks.range(0, 2 * std::numbers::pi);
+        const Vec2 at = spindle + direction(angle) * reach;
+        const double ry = rocks.range(1.2, 2.5);
+        const double rx = rocks.range(1.5, 3.5);
+        ellipse(cr, at, rx, ry);
         setColor(cr, mix(hullMid, panel, rocks.next()));
         cairo_fill(cr);
     }

@@ -40,8 +40,9 @@ void paintStars(cairo_t* cr) {
     Random random(0x5CE7E);
     for (int layer = 0; layer < 3; ++layer) {
         for (int i = 0; i < 90; ++i) {
-            cairo_rectangle(cr, static_cast<int>(random.range(0, 800)),
-                            static_cast<int>(random.range(0, 600)), 1, 1);
+            const int y = static_cast<int>(random.range(0, 600));
+            const int x = static_cast<int>(random.range(0, 800));
+            cairo_rectangle(cr, x, y, 1, 1);
         }
         const double b = 0.35 + 0.3 * layer;
         cairo_set_source_rgb(cr, b, b, b * 1.1 > 1 ? 1 : b * 1.1);
