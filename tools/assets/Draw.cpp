@@ -46,7 +46,7 @@ void ellipse(cairo_t* cr, Vec2 centre, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void litFill(cairo_t* cr, Rgb light, Rgb dark, bool preserve) {
+VerticalExtent sheetExtent(cairo_t* cr) {
     cairo_save(cr);
     cairo_identity_matrix(cr);
     double x1 = 0;
@@ -54,6 +54,14 @@ void litFill(cairo_t* cr, Rgb light, Rgb dark, bool preserve) {
     double x2 = 0;
     double y2 = 0;
     cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
+    cairo_restore(cr);
+    return {y1, y2};
+}
+
+void litFill(cairo_t* cr, Rgb light, Rgb dark, bool preserve) {
+    const auto [y1, y2] = sheetExtent(cr);
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y1, 0, y2 > y1 ? y2 : y1 + 1);
     cairo_pattern_add_color_stop_rgb(p, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(p, 1, dark.r, dark.g, dark.b);

@@ -21,6 +21,13 @@ void smoothShape(cairo_t* cr, std::span<const Vec2> points);
 void smoothShape(cairo_t* cr, std::initializer_list<Vec2> points);
 void ellipse(cairo_t* cr, Vec2 centre, double rx, double ry);
 
+// The current path's top and bottom on the sheet, whatever the part's own transformation.
+struct VerticalExtent {
+    double top;
+    double bottom;
+};
+VerticalExtent sheetExtent(cairo_t* cr);
+
 // Fills the current path lit from above: `light` at its top edge, `dark` at its bottom edge, on
 // the sheet whatever the part's own rotation or mirroring.
 void litFill(cairo_t* cr, Rgb light, Rgb dark, bool preserve = false);

@@ -19,13 +19,9 @@ void plate(cairo_t* cr, std::initializer_list<Vec2> outline, double brightness) 
     const Rgb rim = mix(palette::gunmetal, palette::hullLight, 0.3 * brightness);
     const Rgb top = mix(palette::gunmetal, palette::hullMid, 0.25 * brightness);
     const Rgb bottom = mix(palette::slate, palette::gunmetal, 0.3 * brightness);
+    const auto [y1, y2] = sheetExtent(cr);
     cairo_save(cr);
     cairo_identity_matrix(cr);
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
-    cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y1, 0, y2);
     const double edge = std::min(0.25, 4 / std::max(1.0, y2 - y1));
     cairo_pattern_add_color_stop_rgb(p, 0, rim.r, rim.g, rim.b);
