@@ -2,7 +2,7 @@
 
 #include "app/Window.h"
 #include "game/Game.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 std::intptr_t messageHandler(platform::WindowHandle window, std::uint32_t message,
                              std::uintptr_t wParam, std::intptr_t lParam) {

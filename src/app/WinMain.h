@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/WindowTypes.h"
+#include "platform/window/WindowTypes.h"
 
 // The window procedure: a destroyed window ends the program through the quit message.
 std::intptr_t messageHandler(platform::WindowHandle window, std::uint32_t message,

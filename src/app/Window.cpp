@@ -1,7 +1,7 @@
 #include "app/Window.h"
 
 #include "engine/GameEngine.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 Window::Window(platform::Instance programInstance, const std::string& name,
                platform::WindowProcedure handler, int width, int height) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/WindowTypes.h"
+#include "platform/window/WindowTypes.h"
 
 class GameEngine;
 

@@ -2,11 +2,11 @@
 
 #include <new>
 
-#include "app/Log.h"
 #include "graphics/GraphicsEngine.h"
 #include "input/InputEngine.h"
+#include "log/Log.h"
 #include "platform/Backend.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 #include "sound/SoundEngine.h"
 
 GameEngine::GameEngine(platform::Instance instance, platform::WindowHandle window, int width,

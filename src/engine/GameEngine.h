@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/Rect.h"
-#include "platform/Surface.h"
-#include "platform/WindowTypes.h"
+#include "platform/video/Surface.h"
+#include "platform/window/WindowTypes.h"
 
 class GraphicsEngine;
 class Image;

@@ -1,7 +1,7 @@
-#include "app/Log.h"
 #include "engine/GameEngine.h"
 #include "graphics/GraphicsEngine.h"
 #include "graphics/Image.h"
+#include "log/Log.h"
 
 void GameEngine::drawImage(Image* image, platform::Rect destination) {
     platform::Surface* backbuffer = graphics ? graphics->getBackbuffer() : nullptr;

@@ -1,8 +1,8 @@
-#include "app/Log.h"
 #include "engine/GameEngine.h"
 #include "graphics/BitmapFunctions.h"
 #include "graphics/GraphicsEngine.h"
 #include "graphics/Image.h"
+#include "log/Log.h"
 
 Image* GameEngine::loadImage(const std::string& fileName) {
     platform::Display* dd = graphics ? graphics->getDDObject() : nullptr;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 // Reads and decodes a bitmap file, the name taken relative to the working directory. Null when
 // the file is missing, unreadable or not a bitmap we can decode. When `width` or `height` is

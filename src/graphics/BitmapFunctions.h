@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/Bitmap.h"
-#include "platform/Display.h"
-#include "platform/PixelFormat.h"
-#include "platform/Surface.h"
+#include "platform/video/Bitmap.h"
+#include "platform/video/Display.h"
+#include "platform/video/PixelFormat.h"
+#include "platform/video/Surface.h"
 
 // The four helpers beneath image loading: a bitmap file into a new surface, a bitmap copied
 // onto a surface, and a colour key set from an 8-bit colour by asking the surface which pixel

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 // Decodes a Windows .bmp file held in memory. Every size, offset and count is checked against
 // the data; a file whose pixels cannot be decoded faithfully gives false and leaves `out`

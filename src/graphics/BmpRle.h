@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/BmpHeader.h"
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 namespace bmp {
 

@@ -1,6 +1,6 @@
 #include "graphics/GraphicsEngine.h"
 
-#include "app/Log.h"
+#include "log/Log.h"
 
 namespace {
 // Blits on the back buffer are kept to the screen whatever size was asked for.

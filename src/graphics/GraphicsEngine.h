@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/Clipper.h"
-#include "platform/Display.h"
-#include "platform/Surface.h"
-#include "platform/WindowTypes.h"
+#include "platform/video/Clipper.h"
+#include "platform/video/Display.h"
+#include "platform/video/Surface.h"
+#include "platform/window/WindowTypes.h"
 
 // Owns the screen: the display object, the flip chain of the visible surface and its back
 // buffer, and the clipper that keeps every blit on the back buffer inside 800 x 600.

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/Rect.h"
-#include "platform/Surface.h"
+#include "platform/video/Surface.h"
 
 // One loaded bitmap in a surface, plus the bounds that the next draw copies. Owners of sprite
 // sheets move the bounds onto the frame they want before each draw.

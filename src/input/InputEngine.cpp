@@ -1,6 +1,6 @@
 #include "input/InputEngine.h"
 
-#include "app/Log.h"
+#include "log/Log.h"
 
 namespace {
 

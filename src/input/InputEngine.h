@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "platform/InputState.h"
-#include "platform/InputSystem.h"
-#include "platform/WindowTypes.h"
+#include "platform/input/InputState.h"
+#include "platform/input/InputSystem.h"
+#include "platform/window/WindowTypes.h"
 
 // Reads the keyboard, the mouse and, when one is attached, the first joystick: one snapshot of
 // each per frame. The devices are shared with other programs and keep delivering while the

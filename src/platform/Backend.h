@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/WindowTypes.h"
+#include "platform/window/WindowTypes.h"
 
 namespace platform {
 

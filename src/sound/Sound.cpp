@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/Log.h"
+#include "log/Log.h"
 #include "sound/WavReader.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/SoundBuffer.h"
-#include "platform/SoundDevice.h"
+#include "platform/audio/SoundBuffer.h"
+#include "platform/audio/SoundDevice.h"
 
 // One WAV file read whole into a sound buffer of its own format. When the file or the buffer
 // fails the sound is still made, without a buffer, and every operation on it stays harmless.

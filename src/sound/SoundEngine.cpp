@@ -1,6 +1,6 @@
 #include "sound/SoundEngine.h"
 
-#include "app/Log.h"
+#include "log/Log.h"
 #include "sound/Sound.h"
 
 SoundEngine::SoundEngine(platform::WindowHandle window) : loaded(1), playing(2), stopped(3) {

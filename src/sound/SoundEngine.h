@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/SoundDevice.h"
-#include "platform/WindowTypes.h"
+#include "platform/audio/SoundDevice.h"
+#include "platform/window/WindowTypes.h"
 
 class Sound;
 

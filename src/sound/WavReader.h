@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WaveFormat.h"
+#include "platform/audio/WaveFormat.h"
 
 // Our own RIFF/WAVE reader. The whole file is read into memory and its chunk list walked
 // once: chunks may come in any order, odd-sized chunks are followed by a pad byte, unknown

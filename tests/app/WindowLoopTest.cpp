@@ -2,7 +2,7 @@
 
 #include "app/WinMain.h"
 #include "app/Window.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 #include "support/EngineTest.h"
 
 class WindowLoopTest : public EngineTest {};

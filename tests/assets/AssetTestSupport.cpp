@@ -6,8 +6,11 @@
 
 #include "assets/BmpWriter.h"
 #include "assets/Sheet.h"
+#include "enemies/ExplosionFrames.h"
+#include "enemies/PodFrames.h"
 #include "graphics/BmpDecoder.h"
-#include "platform/PixelFormat.h"
+#include "platform/video/PixelFormat.h"
+#include "player/CorvaneFrames.h"
 
 namespace assettest {
 
@@ -24,8 +27,29 @@ std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
     return a;
 }
 
+Expected cut(const std::string& file, const FrameGrid& g, std::vector<int> shown,
+             std::vector<int> unused) {
+    return {file,
+            g.columns * g.cellWidth,
+            g.rows * g.cellHeight,
+            g.columns,
+            g.rows,
+            g.cellWidth,
+            g.cellHeight,
+            g.frameLeft,
+            g.frameTop,
+            g.frameWidth,
+            g.frameHeight,
+            g.drawWidth,
+            g.drawHeight,
+            shown,
+            unused,
+            true,
+            true};
+}
+
 Expected craft(const std::string& file, std::vector<int> shown, std::vector<int> unused) {
-    return {file, 510, 425, 6, 5, 85, 85, 0, 0, 83, 84, 85, 85, shown, unused, true, true};
+    return cut(file, corvaneGrid, shown, unused);
 }
 
 Expected whole(const std::string& file, int width, int height, bool solid, bool framed) {
@@ -43,63 +67,14 @@ std::vector<Expected> table() {
               {5, 11, 17, 23, 24, 25, 26, 27, 28, 29}),
         whole("alzbullet.bmp", 18, 6, true, false),
         whole("voskbullet.bmp", 12, 12, true, false),
-        {"raider.bmp", 500, 270, 5, 3, 100, 90, 0, 0, 98, 89, 100, 90, range(0, 11), range(12, 14),
-         true, true},
-        {"drone.bmp",
-         400,
-         100,
-         4,
-         1,
-         100,
-         100,
-         0,
-         0,
-         98,
-         99,
-         100,
-         100,
-         range(0, 3),
-         {},
-         true,
-         true},
+        cut("raider.bmp", raiderGrid, range(0, 11), range(12, 14)),
+        cut("drone.bmp", droneGrid, range(0, 3), {}),
         whole("flagship1.bmp", 900, 280, true, true),
         whole("voskcommandship.bmp", 540, 260, true, true),
         whole("vosktroopcarrier.bmp", 620, 210, true, true),
         whole("voskdestroyer.bmp", 700, 150, true, true),
-        {"explosion1.bmp",
-         705,
-         531,
-         3,
-         3,
-         235,
-         177,
-         0,
-         1,
-         233,
-         175,
-         235,
-         177,
-         range(0, 7),
-         {},
-         true,
-         true},
-        {"explosion2.bmp",
-         756,
-         300,
-         7,
-         2,
-         108,
-         150,
-         0,
-         1,
-         106,
-         148,
-         108,
-         150,
-         range(0, 13),
-         {},
-         true,
-         true},
+        cut("explosion1.bmp", explosion1Grid, range(0, 7), {}),
+        cut("explosion2.bmp", explosion2Grid, range(0, 13), {}),
         whole("navscreen.bmp", 800, 600, false, false),
         whole("cursor.bmp", 18, 26, true, false),
         {"selections.bmp",

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 // What the game expects of each bitmap file, written out from the game's own frame tables, and
 // helpers to look at a bitmap the way the game loads it.

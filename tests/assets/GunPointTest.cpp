@@ -4,6 +4,8 @@
 #include <string>
 
 #include "assets/AssetTestSupport.h"
+#include "enemies/PodFrames.h"
+#include "player/CorvaneFrames.h"
 
 namespace {
 
@@ -15,10 +17,13 @@ struct Point {
 };
 
 // The craft's gun points facing right, by shooting row: straight, up, down.
-constexpr Point standmechGun[3] = {{77, 26}, {71, 6}, {74, 46}};
-constexpr Point hovermechGun[3] = {{77, 32}, {72, 11}, {74, 51}};
-constexpr Point fighterGun{50, 33};
-constexpr int craftFrame = 85;
+constexpr Point gun(int index) {
+    return {hx4GunPoints[index].x, hx4GunPoints[index].y};
+}
+constexpr Point standmechGun[3] = {gun(2), gun(0), gun(4)};
+constexpr Point hovermechGun[3] = {gun(3), gun(1), gun(5)};
+constexpr Point fighterGun = gun(6);
+constexpr int craftFrame = corvaneSize;
 // Muzzle-flash frames 12-17 and 24-29: the row and facing of each offset.
 constexpr struct {
     int row;
@@ -100,12 +105,14 @@ TEST(GunPoints, PodsCarryTheirGunsAtTheirMuzzles) {
     const Sheet raider("raider.bmp");
     ASSERT_TRUE(raider.loaded());
     for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(raider.drawnNear(i, mirrored({94, 9}, 100, i >= 5), 2)) << "raider " << i;
+        EXPECT_TRUE(raider.drawnNear(i, mirrored({raiderMuzzle.x, raiderMuzzle.y}, 100, i >= 5), 2))
+            << "raider " << i;
     }
     const Sheet drone("drone.bmp");
     ASSERT_TRUE(drone.loaded());
-    EXPECT_TRUE(drone.drawnNear(0, {98, 51}, 2));
-    EXPECT_TRUE(drone.drawnNear(1, mirrored({98, 51}, 100, true), 2));
+    const Point muzzle{droneMuzzle.x, droneMuzzle.y};
+    EXPECT_TRUE(drone.drawnNear(0, muzzle, 2));
+    EXPECT_TRUE(drone.drawnNear(1, mirrored(muzzle, 100, true), 2));
 }
 
 TEST(HitBoxes, TheDronesBodySpansItsHitBand) {
@@ -121,14 +128,15 @@ TEST(HitBoxes, TheDronesBodySpansItsHitBand) {
                 bottom = std::max(bottom, dy);
             }
         }
-        EXPECT_NEAR(top, 34, 2) << "drone " << i;
-        EXPECT_NEAR(bottom, 58, 2) << "drone " << i;
+        EXPECT_NEAR(top, droneHitBox.top, 2) << "drone " << i;
+        EXPECT_NEAR(bottom, droneHitBox.bottom - 1, 2) << "drone " << i;
         EXPECT_TRUE(drone.drawn(i, 50, 46)) << "drone " << i;
     }
 }
 
-// Whatever the craft's mode, a shot into its hit box (20, 20, 60, 60) should look like a hit.
+// Whatever the craft's mode, a shot into its hit box should look like a hit.
 TEST(HitBoxes, TheCraftsBodiesFillItsHitBox) {
+    const platform::Rect box = hx4HitBox;
     for (const char* file : {"hx4fighter_extras.bmp", "hx4standmech.bmp", "hx4hovermech.bmp"}) {
         const Sheet s(file);
         ASSERT_TRUE(s.loaded());
@@ -142,14 +150,14 @@ TEST(HitBoxes, TheCraftsBodiesFillItsHitBox) {
                     right = std::max(right, dx);
                     top = std::min(top, dy);
                     bottom = std::max(bottom, dy);
-                    inside += dx >= 20 && dx < 60 && dy >= 20 && dy < 60;
+                    inside += platform::ptInRect(box, {dx, dy});
                 }
             }
-            EXPECT_LE(left, 22) << file << " frame " << i;
-            EXPECT_GE(right, 58) << file << " frame " << i;
-            EXPECT_LE(top, 22) << file << " frame " << i;
-            EXPECT_GE(bottom, 58) << file << " frame " << i;
-            EXPECT_GE(inside, 40 * 40 * 3 / 10) << file << " frame " << i;
+            EXPECT_LE(left, box.left + 2) << file << " frame " << i;
+            EXPECT_GE(right, box.right - 2) << file << " frame " << i;
+            EXPECT_LE(top, box.top + 2) << file << " frame " << i;
+            EXPECT_GE(bottom, box.bottom - 2) << file << " frame " << i;
+            EXPECT_GE(inside, box.width() * box.height() * 3 / 10) << file << " frame " << i;
         }
     }
 }

@@ -8,7 +8,7 @@
 #include "app/Window.h"
 #include "game/Game.h"
 #include "graphics/GraphicsEngine.h"
-#include "platform/Font.h"
+#include "platform/video/Font.h"
 #include "support/HeadlessTest.h"
 
 namespace {

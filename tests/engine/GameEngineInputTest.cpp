@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/GameEngine.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/WindowTest.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "input/InputEngine.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/WindowTest.h"
 
 using Lines = std::vector<std::string>;

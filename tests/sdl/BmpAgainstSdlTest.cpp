@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "graphics/BmpDecoder.h"
-#include "platform/PixelFormat.h"
+#include "platform/video/PixelFormat.h"
 
 namespace {
 
@@ -46,6 +46,10 @@ std::uint16_t widenedGreen(std::uint16_t sdlPixel) {
 
 TEST(BmpAgainstSdlTest, PixelsMatchSdlWhereverItReadsTheFile) {
     const fs::path corpus = fs::path(CORVANES_TESTDATA_DIR) / "bmpsuite";
+    if (!fs::is_directory(corpus)) {
+        GTEST_SKIP() << "the BMP test corpus is not at " << corpus.string()
+                     << "; nothing to compare";
+    }
     int goodCompared = 0;
     for (const char* folder : {"g", "q"}) {
         const bool good = folder == std::string("g");

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "platform/sdl/SdlInputTables.h"
 
 namespace {

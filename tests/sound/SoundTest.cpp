@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Log.h"
+#include "log/Log.h"
 #include "sound/Sound.h"
 #include "sound/SoundEngine.h"
 #include "support/HeadlessTest.h"

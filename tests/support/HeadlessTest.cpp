@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/Log.h"
+#include "log/Log.h"
 
 void HeadlessTest::SetUp() {
     previousDir = std::filesystem::current_path();

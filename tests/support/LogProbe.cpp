@@ -2,7 +2,7 @@
 // every destructor and buffer flush of an orderly exit.
 #include <cstdlib>
 
-#include "app/Log.h"
+#include "log/Log.h"
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) logLine(argv[i]);

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 namespace assets {
 

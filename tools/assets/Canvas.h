@@ -2,7 +2,7 @@
 
 #include <cairo.h>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 namespace assets {
 

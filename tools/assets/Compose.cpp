@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/PixelFormat.h"
+#include "platform/video/PixelFormat.h"
 
 namespace assets {
 

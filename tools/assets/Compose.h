@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 // Putting finished bitmaps back on a Cairo page the way the game shows them: black left out,
 // frames stretched pixel by pixel.

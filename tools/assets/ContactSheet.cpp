@@ -52,7 +52,7 @@ std::vector<Placed> layOut(const std::vector<Rendered>& all, double& height) {
 
 // Cells, frame rectangles, and a cross through each frame the game never draws.
 void paintGrid(cairo_t* cr, const Sheet& sheet, double s) {
-    const SheetGrid& g = sheet.grid;
+    const FrameGrid& g = sheet.grid;
     for (int i = 0; i < g.count(); ++i) {
         cairo_rectangle(cr, (i % g.columns) * g.cellWidth * s + 0.5,
                         (i / g.columns) * g.cellHeight * s + 0.5, g.cellWidth * s - 1,
@@ -75,7 +75,7 @@ void paintGrid(cairo_t* cr, const Sheet& sheet, double s) {
     outline(cr, frameLine, 1);
 }
 
-void paintNumbers(cairo_t* cr, const SheetGrid& g, double s) {
+void paintNumbers(cairo_t* cr, const FrameGrid& g, double s) {
     if (g.count() < 2) return;
     for (int i = 0; i < g.count(); ++i) {
         cairo_new_path(cr);

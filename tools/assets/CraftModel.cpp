@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "player/CorvaneFrames.h"
+
 namespace assets {
 
 namespace {
@@ -27,6 +29,24 @@ Vec2 onTorso(const CraftPose& pose, Vec2 local) {
     return pose.hip + rotated(local, pose.torso);
 }
 
+// The game keeps its gun points by shooting row (up, straight, down), standmech before
+// hovermech, the fighter's last.
+int gunIndex(ShotRow row) {
+    switch (row) {
+        case ShotRow::up:
+            return 0;
+        case ShotRow::down:
+            return 4;
+        case ShotRow::straight:
+            break;
+    }
+    return 2;
+}
+
+Vec2 gunPoint(int index) {
+    return {static_cast<double>(hx4GunPoints[index].x), static_cast<double>(hx4GunPoints[index].y)};
+}
+
 double smoothStep(double from, double to, double t) {
     const double x = std::clamp((t - from) / (to - from), 0.0, 1.0);
     return x * x * (3 - 2 * x);
@@ -35,31 +55,15 @@ double smoothStep(double from, double to, double t) {
 }  // namespace
 
 Vec2 fighterGunPoint() {
-    return {50, 33};
+    return gunPoint(6);
 }
 
 Vec2 hovermechGunPoint(ShotRow row) {
-    switch (row) {
-        case ShotRow::up:
-            return {72, 11};
-        case ShotRow::down:
-            return {74, 51};
-        case ShotRow::straight:
-            break;
-    }
-    return {77, 32};
+    return gunPoint(gunIndex(row) + 1);
 }
 
 Vec2 standmechGunPoint(ShotRow row) {
-    switch (row) {
-        case ShotRow::up:
-            return {71, 6};
-        case ShotRow::down:
-            return {74, 46};
-        case ShotRow::straight:
-            break;
-    }
-    return {77, 26};
+    return gunPoint(gunIndex(row));
 }
 
 CraftPose fighterPose() {

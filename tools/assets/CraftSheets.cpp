@@ -21,12 +21,13 @@ constexpr double vectorForward = degrees(35);
 constexpr double vectorBack = degrees(-35);
 
 Canvas craftCanvas() {
-    return Canvas(craftGrid.columns * craftGrid.cellWidth, craftGrid.rows * craftGrid.cellHeight);
+    return Canvas(corvaneGrid.columns * corvaneGrid.cellWidth,
+                  corvaneGrid.rows * corvaneGrid.cellHeight);
 }
 
 template <typename Paint>
 void inCell(cairo_t* cr, int index, bool mirrored, Paint paint) {
-    enterFrame(cr, craftGrid, index, mirrored);
+    enterFrame(cr, corvaneGrid, index, mirrored);
     paint();
     cairo_restore(cr);
 }

@@ -9,7 +9,7 @@ namespace assets {
 namespace {
 
 constexpr Vec2 eye{86, 42};
-constexpr Vec2 muzzle{98, 51};
+constexpr Vec2 muzzle{droneMuzzle.x, droneMuzzle.y};
 constexpr Vec2 exhaust{14, 47};
 
 void paintBody(cairo_t* cr) {

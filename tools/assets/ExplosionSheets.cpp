@@ -159,7 +159,7 @@ void paintBlast(cairo_t* cr, const Blast& b, double t) {
     cairo_restore(cr);
 }
 
-platform::Bitmap drawSheet(const SheetGrid& grid, const Blast& blast) {
+platform::Bitmap drawSheet(const FrameGrid& grid, const Blast& blast) {
     Canvas canvas(grid.columns * grid.cellWidth, grid.rows * grid.cellHeight);
     for (int frame = 0; frame < grid.count(); ++frame) {
         enterFrame(canvas.cr(), grid, frame, false);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/Canvas.h"
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 namespace assets {
 

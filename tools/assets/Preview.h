@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "assets/Sheet.h"
-#include "platform/Bitmap.h"
+#include "platform/video/Bitmap.h"
 
 // Pictures for people rather than for the game.
 namespace assets {

@@ -9,7 +9,7 @@ namespace assets {
 namespace {
 
 constexpr Vec2 nozzle{31, 41};
-constexpr Vec2 muzzle{94, 9};
+constexpr Vec2 muzzle{raiderMuzzle.x, raiderMuzzle.y};
 constexpr int rampFrames = 5;
 
 void paintBody(cairo_t* cr, double thrust) {

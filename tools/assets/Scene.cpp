@@ -22,7 +22,7 @@ public:
         for (std::size_t i = 0; i < rendered.size(); ++i) {
             const Sheet& s = *rendered[i]->sheet;
             if (s.fileName != file) continue;
-            const SheetGrid& g = s.grid;
+            const FrameGrid& g = s.grid;
             drawFrame(cr, keyed[i].get(),
                       {static_cast<double>(g.left(index)), static_cast<double>(g.top(index)),
                        static_cast<double>(g.frameWidth), static_cast<double>(g.frameHeight)},

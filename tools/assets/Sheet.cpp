@@ -6,18 +6,18 @@ namespace assets {
 
 namespace {
 
-SheetGrid single(int width, int height) {
-    return SheetGrid{1, 1, width, height, 0, 0, width, height, width, height};
+FrameGrid single(int width, int height) {
+    return FrameGrid{1, 1, width, height, 0, 0, width, height, width, height};
 }
 
 // Every frame of the grid shown but those listed.
-std::vector<bool> allBut(const SheetGrid& grid, std::initializer_list<int> unused) {
+std::vector<bool> allBut(const FrameGrid& grid, std::initializer_list<int> unused) {
     std::vector<bool> shown(static_cast<std::size_t>(grid.count()), true);
     for (int i : unused) shown[static_cast<std::size_t>(i)] = false;
     return shown;
 }
 
-Sheet framed(std::string_view name, const SheetGrid& grid, std::vector<bool> shown,
+Sheet framed(std::string_view name, const FrameGrid& grid, std::vector<bool> shown,
              platform::Bitmap (*draw)()) {
     return {name, grid.columns * grid.cellWidth, grid.rows * grid.cellHeight, grid, shown, draw};
 }
@@ -29,13 +29,14 @@ Sheet whole(std::string_view name, int width, int height, platform::Bitmap (*dra
 std::vector<Sheet> catalogue() {
     // The craft's mech sheets use rows 0-2; the transformation sheet columns 0-4 of rows 0-3.
     const std::vector<bool> mech =
-        allBut(craftGrid, {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29});
+        allBut(corvaneGrid, {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29});
     return {
-        framed("hx4fighter_extras.bmp", craftGrid, allBut(craftGrid, {22, 23}), drawFighterExtras),
-        framed("hx4standmech.bmp", craftGrid, mech, drawStandmech),
-        framed("hx4hovermech.bmp", craftGrid, mech, drawHovermech),
-        framed("hx4trans.bmp", craftGrid,
-               allBut(craftGrid, {5, 11, 17, 23, 24, 25, 26, 27, 28, 29}), drawTransformation),
+        framed("hx4fighter_extras.bmp", corvaneGrid, allBut(corvaneGrid, {22, 23}),
+               drawFighterExtras),
+        framed("hx4standmech.bmp", corvaneGrid, mech, drawStandmech),
+        framed("hx4hovermech.bmp", corvaneGrid, mech, drawHovermech),
+        framed("hx4trans.bmp", corvaneGrid,
+               allBut(corvaneGrid, {5, 11, 17, 23, 24, 25, 26, 27, 28, 29}), drawTransformation),
         whole("alzbullet.bmp", alzBulletWidth, alzBulletHeight, drawAlzBullet),
         whole("voskbullet.bmp", voskBulletSize, voskBulletSize, drawVoskBullet),
         framed("raider.bmp", raiderGrid, allBut(raiderGrid, {12, 13, 14}), drawRaider),
@@ -69,7 +70,7 @@ const Sheet* findSheet(std::string_view fileName) {
     return nullptr;
 }
 
-void enterFrame(cairo_t* cr, const SheetGrid& grid, int index, bool mirrored) {
+void enterFrame(cairo_t* cr, const FrameGrid& grid, int index, bool mirrored) {
     cairo_save(cr);
     cairo_translate(cr, grid.left(index), grid.top(index));
     cairo_scale(cr, static_cast<double>(grid.frameWidth) / grid.drawWidth,

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "SpriteContent.h"
-#include "platform/Clipper.h"
-#include "platform/Surface.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/video/Clipper.h"
+#include "platform/video/Surface.h"
 
 namespace {
 

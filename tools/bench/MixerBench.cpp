@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/SoundDevice.h"
+#include "platform/audio/SoundDevice.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Log.h"
+#include "log/Log.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "sound/Sound.h"
 #include "sound/SoundEngine.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Mixer.h"
-#include "platform/Surface.h"
+#include "platform/audio/Mixer.h"
+#include "platform/video/Surface.h"
 
 namespace platform {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/Backend.h"
-#include "platform/KeyCodes.h"
 #include "platform/headless/HeadlessInput.h"
+#include "platform/input/KeyCodes.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/InputHardware.h"
+#include "platform/input/InputHardware.h"
 
 namespace platform {
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "platform/Mixer.h"
-#include "platform/Surface.h"
+#include "platform/audio/Mixer.h"
 #include "platform/sdl/X11WindowLoss.h"
+#include "platform/video/Surface.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "platform/InputHardware.h"
+#include "platform/input/InputHardware.h"
 
 namespace platform {
 

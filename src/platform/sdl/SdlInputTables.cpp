@@ -1,6 +1,6 @@
 #include "platform/sdl/SdlInputTables.h"
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 namespace platform {
 

@@ -1,9 +1,0 @@
-#include "app/Log.h"
-
-#include <ostream>
-
-std::ofstream logFile("log.txt", std::ios::out | std::ios::trunc);
-
-void logLine(std::string_view text) {
-    logFile << text << std::endl;
-}
