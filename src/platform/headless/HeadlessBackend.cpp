@@ -10,8 +10,8 @@ namespace platform {
 HeadlessBackend::HeadlessBackend() = default;
 HeadlessBackend::~HeadlessBackend() = default;
 
-void HeadlessBackend::fail(const std::string& name, int times) {
-    faults[name] = times;
+void HeadlessBackend::fail(const std::string& name, int times, int after) {
+    faults[name] = Fault{times, after};
 }
 
 void HeadlessBackend::clearFaults() {
@@ -20,8 +20,12 @@ void HeadlessBackend::clearFaults() {
 
 bool HeadlessBackend::faultInjected(std::string_view name) {
     auto it = faults.find(name);
-    if (it == faults.end() || it->second == 0) return false;
-    if (it->second > 0) --it->second;
+    if (it == faults.end() || it->second.times == 0) return false;
+    if (it->second.after > 0) {
+        --it->second.after;
+        return false;
+    }
+    if (it->second.times > 0) --it->second.times;
     return true;
 }
 

@@ -20,8 +20,9 @@ public:
     HeadlessBackend();
     ~HeadlessBackend() override;
 
-    // Faults: the named call fails the next `times` times (a negative count: always).
-    void fail(const std::string& name, int times = -1);
+    // Faults: the named call fails the next `times` times (a negative count: always), after
+    // first succeeding `after` times.
+    void fail(const std::string& name, int times = -1, int after = 0);
     void clearFaults();
     bool faultInjected(std::string_view name) override;
 
@@ -98,7 +99,11 @@ private:
         int height = 0;
     };
 
-    std::map<std::string, int, std::less<>> faults;
+    struct Fault {
+        int times = 0;
+        int after = 0;
+    };
+    std::map<std::string, Fault, std::less<>> faults;
     std::uint32_t now = 0;
     std::uint64_t idled = 0;
     Window window;
