@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/GameEngine.h"
-#include "log/Log.h"
 #include "player/CorvaneFrames.h"
+#include "world/SharedSheet.h"
 
 HX4corv::HX4corv(GameEngine* engine, Camera* camera, int x, int y) : Corvane(engine, camera, x, y) {
     // The first sheet that fails stops the construction: the rest are not loaded and the
@@ -36,18 +36,8 @@ HX4corv::~HX4corv() {
     engine->deleteImage(transImage);
 }
 
-bool HX4corv::loadSheet(Image*& sheet, const char* file, const char* word) {
-    sheet = engine->loadImage(file);
-    if (sheet == nullptr) {
-        logLine("ERROR: - unable to load " + std::string(word) + " image");
-        return false;
-    }
-    if (!engine->setColorKey(sheet, 0, 0, 0)) {
-        logLine("ERROR: - unable to set " + std::string(word) + " colorkey");
-        // An unkeyed sheet would paint black boxes; it goes with the failure.
-        engine->deleteImage(sheet);
-        sheet = nullptr;
-        return false;
-    }
-    return true;
+bool HX4corv::loadSheet(Image*& sheet, const char* file, const std::string& word) {
+    sheet = ::loadSheet(engine, file, "ERROR: - unable to load " + word + " image",
+                        "ERROR: - unable to set " + word + " colorkey");
+    return sheet != nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "player/Corvane.h"
 
 // The craft the battle flies: the HX4, with its four sprite sheets, flight constants, gun points
@@ -11,5 +13,5 @@ public:
 
 private:
     // Loads one sheet and keys it on black; on failure logs and leaves the field empty.
-    bool loadSheet(Image*& sheet, const char* file, const char* word);
+    bool loadSheet(Image*& sheet, const char* file, const std::string& word);
 };

@@ -1,0 +1,19 @@
+#include "world/SharedSheet.h"
+
+#include "engine/GameEngine.h"
+#include "log/Log.h"
+
+Image* loadSheet(GameEngine* engine, const std::string& file, std::string_view loadFailure,
+                 std::string_view keyFailure) {
+    Image* sheet = engine->loadImage(file);
+    if (sheet == nullptr) {
+        logLine(loadFailure);
+        return nullptr;
+    }
+    if (!engine->setColorKey(sheet, 0, 0, 0)) {
+        logLine(keyFailure);
+        engine->deleteImage(sheet);
+        return nullptr;
+    }
+    return sheet;
+}
