@@ -117,11 +117,6 @@ void CraftTest::TearDown() {
     EngineTest::TearDown();
 }
 
-void CraftTest::copyGameFile(const std::string& name) const {
-    std::filesystem::copy_file(std::filesystem::path(CORVANES_GAME_DIR) / name, path(name),
-                               std::filesystem::copy_options::overwrite_existing);
-}
-
 void CraftTest::copyCraftSheets() const {
     for (const char* name :
          {"hx4fighter_extras.bmp", "hx4standmech.bmp", "hx4hovermech.bmp", "hx4trans.bmp"}) {

@@ -33,8 +33,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Copies a file the build put beside the game into the working directory.
-    void copyGameFile(const std::string& name) const;
     void copyCraftSheets() const;
     void writeControls(const std::string& text) const;
 

@@ -41,3 +41,8 @@ void HeadlessTest::writeFile(const std::string& name,
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
+
+void HeadlessTest::copyGameFile(const std::string& name) const {
+    std::filesystem::copy_file(std::filesystem::path(CORVANES_GAME_DIR) / name, path(name),
+                               std::filesystem::copy_options::overwrite_existing);
+}

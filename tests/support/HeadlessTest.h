@@ -20,6 +20,9 @@ protected:
     // A file in the test's working directory.
     std::filesystem::path path(const std::string& name) const { return workDir / name; }
     void writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
+    // Copies a file the build put beside the game (a bitmap, the controls file) into the working
+    // directory.
+    void copyGameFile(const std::string& name) const;
 
     platform::HeadlessBackend backend;
     std::filesystem::path workDir;
