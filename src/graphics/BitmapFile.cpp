@@ -31,7 +31,7 @@ std::unique_ptr<platform::Bitmap> resampled(const platform::Bitmap& from, int wi
 }  // namespace
 
 std::unique_ptr<platform::Bitmap> loadBitmapFile(const std::string& name, int width, int height) {
-    if (platform::backend().faultInjected("bitmap.load")) return nullptr;
+    if (platform::backend().faultInjected(platform::Fault::bitmapLoad)) return nullptr;
     if (width < 0 || height < 0) return nullptr;
     std::ifstream in(name, std::ios::binary);
     if (!in) return nullptr;

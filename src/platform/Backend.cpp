@@ -9,7 +9,7 @@ namespace {
 Backend* current = nullptr;
 }
 
-bool Backend::faultInjected(std::string_view) {
+bool Backend::faultInjected(Fault) {
     return false;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
+#include "platform/Faults.h"
 #include "platform/window/WindowTypes.h"
 
 namespace platform {
@@ -25,9 +25,9 @@ public:
     Backend& operator=(const Backend&) = delete;
     virtual ~Backend() = default;
 
-    // True when the platform call of that stable name is to fail this time. Only the headless
-    // backend ever answers true.
-    virtual bool faultInjected(std::string_view name);
+    // True when that platform call is to fail this time. Only the headless backend ever
+    // answers true.
+    virtual bool faultInjected(Fault fault);
 
     // The 32-bit millisecond tick counter; it wraps after about 49.7 days.
     virtual std::uint32_t tickCount() = 0;

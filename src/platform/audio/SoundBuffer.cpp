@@ -101,7 +101,7 @@ bool SoundBuffer::write(std::uint32_t offset, std::span<const std::uint8_t> byte
 }
 
 bool SoundBuffer::play(std::uint32_t flags) {
-    if (backend().faultInjected("sound.play")) return false;
+    if (backend().faultInjected(Fault::soundPlay)) return false;
     std::lock_guard guard(mixer->lock);
     looping = (flags & DSBPLAY_LOOPING) != 0;
     playing = true;
@@ -114,7 +114,7 @@ void SoundBuffer::stop() {
 }
 
 bool SoundBuffer::setCurrentPosition(std::uint32_t position) {
-    if (backend().faultInjected("sound.position")) return false;
+    if (backend().faultInjected(Fault::soundPosition)) return false;
     const std::uint32_t frame = position % desc.bufferBytes / desc.format.blockAlign;
     std::lock_guard guard(mixer->lock);
     cursor = static_cast<std::uint64_t>(frame) << 32;
@@ -127,7 +127,7 @@ std::uint32_t SoundBuffer::getCurrentPosition() const {
 }
 
 bool SoundBuffer::setVolume(std::int32_t value) {
-    if (backend().faultInjected("sound.volume")) return false;
+    if (backend().faultInjected(Fault::soundVolume)) return false;
     if ((desc.flags & DSBCAPS_CTRLVOLUME) == 0 || value < volumeMin || value > 0) return false;
     std::lock_guard guard(mixer->lock);
     volume = value;
@@ -141,7 +141,7 @@ std::int32_t SoundBuffer::getVolume() const {
 }
 
 bool SoundBuffer::setPan(std::int32_t value) {
-    if (backend().faultInjected("sound.pan")) return false;
+    if (backend().faultInjected(Fault::soundPan)) return false;
     if ((desc.flags & DSBCAPS_CTRLPAN) == 0 || value < -panRight || value > panRight) return false;
     std::lock_guard guard(mixer->lock);
     pan = value;
@@ -155,7 +155,7 @@ std::int32_t SoundBuffer::getPan() const {
 }
 
 bool SoundBuffer::setFrequency(std::uint32_t value) {
-    if (backend().faultInjected("sound.frequency")) return false;
+    if (backend().faultInjected(Fault::soundFrequency)) return false;
     if ((desc.flags & DSBCAPS_CTRLFREQUENCY) == 0) return false;
     if (value == 0) value = desc.format.samplesPerSec;
     if (value < frequencyMin || value > frequencyMax) return false;

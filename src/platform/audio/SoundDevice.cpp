@@ -23,7 +23,7 @@ bool playable(const WaveFormat& f) {
 
 std::unique_ptr<SoundDevice> SoundDevice::create() {
     Backend& b = backend();
-    if (b.faultInjected("sound.create")) return nullptr;
+    if (b.faultInjected(Fault::soundCreate)) return nullptr;
     auto mixer = std::make_shared<Mixer>(outputRate);
     if (!b.openAudio(*mixer)) return nullptr;
     std::unique_ptr<SoundDevice> device(new SoundDevice());
@@ -36,12 +36,12 @@ SoundDevice::~SoundDevice() {
 }
 
 bool SoundDevice::setCooperativeLevel(WindowHandle window) {
-    if (backend().faultInjected("sound.cooperativeLevel")) return false;
+    if (backend().faultInjected(Fault::soundCooperativeLevel)) return false;
     return window != nullptr;
 }
 
 std::unique_ptr<SoundBuffer> SoundDevice::createSoundBuffer(const BufferDesc& desc) {
-    if (backend().faultInjected("sound.buffer")) return nullptr;
+    if (backend().faultInjected(Fault::soundBuffer)) return nullptr;
     if (!playable(desc.format) || desc.bufferBytes < bufferBytesMin ||
         desc.bufferBytes > bufferBytesMax || desc.bufferBytes % desc.format.blockAlign != 0) {
         return nullptr;

@@ -10,22 +10,28 @@ namespace platform {
 HeadlessBackend::HeadlessBackend() = default;
 HeadlessBackend::~HeadlessBackend() = default;
 
-void HeadlessBackend::fail(const std::string& name, int times, int after) {
-    faults[name] = Fault{times, after};
+void HeadlessBackend::fail(Fault fault, int times, int after) {
+    faults[static_cast<std::size_t>(fault)] = Pending{times, after};
+}
+
+bool HeadlessBackend::fail(std::string_view name, int times, int after) {
+    const std::optional<Fault> fault = findFault(name);
+    if (fault) fail(*fault, times, after);
+    return fault.has_value();
 }
 
 void HeadlessBackend::clearFaults() {
-    faults.clear();
+    faults.fill(Pending{});
 }
 
-bool HeadlessBackend::faultInjected(std::string_view name) {
-    auto it = faults.find(name);
-    if (it == faults.end() || it->second.times == 0) return false;
-    if (it->second.after > 0) {
-        --it->second.after;
+bool HeadlessBackend::faultInjected(Fault fault) {
+    Pending& pending = faults[static_cast<std::size_t>(fault)];
+    if (pending.times == 0) return false;
+    if (pending.after > 0) {
+        --pending.after;
         return false;
     }
-    if (it->second.times > 0) --it->second.times;
+    if (pending.times > 0) --pending.times;
     return true;
 }
 

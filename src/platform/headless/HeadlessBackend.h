@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <span>
@@ -20,11 +21,12 @@ public:
     HeadlessBackend();
     ~HeadlessBackend() override;
 
-    // Faults: the named call fails the next `times` times (a negative count: always), after
-    // first succeeding `after` times.
-    void fail(const std::string& name, int times = -1, int after = 0);
+    // Faults: the call fails the next `times` times (a negative count: always), after first
+    // succeeding `after` times. By name, false when no call has that name.
+    void fail(Fault fault, int times = -1, int after = 0);
+    bool fail(std::string_view name, int times = -1, int after = 0);
     void clearFaults();
-    bool faultInjected(std::string_view name) override;
+    bool faultInjected(Fault fault) override;
 
     // The virtual clock.
     void setTicks(std::uint32_t ticks) { now = ticks; }
@@ -99,11 +101,11 @@ private:
         int height = 0;
     };
 
-    struct Fault {
+    struct Pending {
         int times = 0;
         int after = 0;
     };
-    std::map<std::string, Fault, std::less<>> faults;
+    std::array<Pending, static_cast<std::size_t>(Fault::count)> faults = {};
     std::uint32_t now = 0;
     std::uint64_t idled = 0;
     Window window;

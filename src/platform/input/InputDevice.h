@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
+#include "platform/Faults.h"
 #include "platform/window/WindowTypes.h"
 
 namespace platform {
@@ -37,12 +37,12 @@ public:
     bool acquired() const { return isAcquired; }
 
 protected:
-    // The stable names under which the calls can be made to fail.
+    // The faults under which the calls can be made to fail.
     struct FaultNames {
-        std::string_view cooperativeLevel;
-        std::string_view dataFormat;
-        std::string_view acquire;
-        std::string_view unacquire;
+        Fault cooperativeLevel;
+        Fault dataFormat;
+        Fault acquire;
+        Fault unacquire;
     };
 
     InputDevice(DataFormat format, const FaultNames& faults);

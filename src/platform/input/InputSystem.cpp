@@ -6,23 +6,23 @@
 namespace platform {
 
 std::unique_ptr<InputSystem> InputSystem::create() {
-    if (backend().faultInjected("input.create")) return nullptr;
+    if (backend().faultInjected(Fault::inputCreate)) return nullptr;
     return std::unique_ptr<InputSystem>(new InputSystem());
 }
 
 std::unique_ptr<KeyboardDevice> InputSystem::createKeyboard() {
-    if (backend().faultInjected("input.keyboard")) return nullptr;
+    if (backend().faultInjected(Fault::inputKeyboard)) return nullptr;
     return std::unique_ptr<KeyboardDevice>(new KeyboardDevice());
 }
 
 std::unique_ptr<MouseDevice> InputSystem::createMouse() {
-    if (backend().faultInjected("input.mouse")) return nullptr;
+    if (backend().faultInjected(Fault::inputMouse)) return nullptr;
     return std::unique_ptr<MouseDevice>(new MouseDevice());
 }
 
 bool InputSystem::enumJoysticks(DeviceCallback callback, void* context) {
     Backend& b = backend();
-    if (b.faultInjected("input.enumJoysticks") || callback == nullptr) return false;
+    if (b.faultInjected(Fault::inputEnumJoysticks) || callback == nullptr) return false;
     const int count = b.inputHardware().attachedJoysticks();
     for (int number = 1; number <= count; ++number) {
         const DeviceInstance instance{DeviceId{number}};
@@ -33,7 +33,7 @@ bool InputSystem::enumJoysticks(DeviceCallback callback, void* context) {
 
 std::unique_ptr<JoystickDevice> InputSystem::createJoystick(DeviceId id) {
     Backend& b = backend();
-    if (b.faultInjected("input.joystick")) return nullptr;
+    if (b.faultInjected(Fault::inputJoystick)) return nullptr;
     InputHardware& hardware = b.inputHardware();
     if (id.number < 1 || id.number > hardware.attachedJoysticks()) return nullptr;
     if (!hardware.openJoystick(id.number)) return nullptr;

@@ -6,16 +6,16 @@ namespace platform {
 
 JoystickDevice::JoystickDevice()
     : InputDevice(DataFormat::joystick,
-                  {"input.joystickCooperativeLevel", "input.joystickDataFormat",
-                   "input.joystickAcquire", "input.joystickUnacquire"}) {}
+                  {Fault::inputJoystickCooperativeLevel, Fault::inputJoystickDataFormat,
+                   Fault::inputJoystickAcquire, Fault::inputJoystickUnacquire}) {}
 
 JoystickDevice::~JoystickDevice() {
     hardware().closeJoystick();
 }
 
 bool JoystickDevice::setAxisRange(JoystickAxis axis, int min, int max) {
-    if (backend().faultInjected(axis == JoystickAxis::x ? "input.joystickRangeX"
-                                                        : "input.joystickRangeY")) {
+    if (backend().faultInjected(axis == JoystickAxis::x ? Fault::inputJoystickRangeX
+                                                        : Fault::inputJoystickRangeY)) {
         return false;
     }
     if (min >= max) return false;
@@ -25,8 +25,8 @@ bool JoystickDevice::setAxisRange(JoystickAxis axis, int min, int max) {
 }
 
 bool JoystickDevice::setAxisDeadZone(JoystickAxis axis, int deadZone) {
-    if (backend().faultInjected(axis == JoystickAxis::x ? "input.joystickDeadZoneX"
-                                                        : "input.joystickDeadZoneY")) {
+    if (backend().faultInjected(axis == JoystickAxis::x ? Fault::inputJoystickDeadZoneX
+                                                        : Fault::inputJoystickDeadZoneY)) {
         return false;
     }
     if (deadZone < 0 || deadZone > 10000) return false;
@@ -35,12 +35,12 @@ bool JoystickDevice::setAxisDeadZone(JoystickAxis axis, int deadZone) {
 }
 
 bool JoystickDevice::poll() {
-    if (backend().faultInjected("input.joystickPoll") || !acquired()) return false;
+    if (backend().faultInjected(Fault::inputJoystickPoll) || !acquired()) return false;
     return hardware().readJoystick(reading);
 }
 
 bool JoystickDevice::getState(JoystickState& state) {
-    if (backend().faultInjected("input.joystickRead") || !acquired()) return false;
+    if (backend().faultInjected(Fault::inputJoystickRead) || !acquired()) return false;
     state.lX = scaleAxis(reading.x, axisX);
     state.lY = scaleAxis(reading.y, axisY);
     for (int i = 0; i < JoystickReading::buttonCount; ++i) {

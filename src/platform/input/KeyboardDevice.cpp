@@ -7,11 +7,11 @@ namespace platform {
 
 KeyboardDevice::KeyboardDevice()
     : InputDevice(DataFormat::keyboard,
-                  {"input.keyboardCooperativeLevel", "input.keyboardDataFormat",
-                   "input.keyboardAcquire", "input.keyboardUnacquire"}) {}
+                  {Fault::inputKeyboardCooperativeLevel, Fault::inputKeyboardDataFormat,
+                   Fault::inputKeyboardAcquire, Fault::inputKeyboardUnacquire}) {}
 
 bool KeyboardDevice::getState(KeyboardState& state) {
-    if (backend().faultInjected("input.keyboardRead") || !acquired()) return false;
+    if (backend().faultInjected(Fault::inputKeyboardRead) || !acquired()) return false;
     hardware().readKeys(state);
     return true;
 }

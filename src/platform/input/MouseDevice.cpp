@@ -6,8 +6,9 @@
 namespace platform {
 
 MouseDevice::MouseDevice()
-    : InputDevice(DataFormat::mouse, {"input.mouseCooperativeLevel", "input.mouseDataFormat",
-                                      "input.mouseAcquire", "input.mouseUnacquire"}) {}
+    : InputDevice(DataFormat::mouse,
+                  {Fault::inputMouseCooperativeLevel, Fault::inputMouseDataFormat,
+                   Fault::inputMouseAcquire, Fault::inputMouseUnacquire}) {}
 
 // Letting go of an acquired mouse gives the pointer back.
 MouseDevice::~MouseDevice() {
@@ -23,7 +24,7 @@ void MouseDevice::stop() {
 }
 
 bool MouseDevice::getState(MouseState& state) {
-    if (backend().faultInjected("input.mouseRead") || !acquired()) return false;
+    if (backend().faultInjected(Fault::inputMouseRead) || !acquired()) return false;
     MouseReading reading;
     hardware().readMouse(reading);
     state.lX = reading.dx;

@@ -5,7 +5,7 @@
 namespace platform {
 
 bool Clipper::setClipList(const Rect* rects, int count) {
-    if (backend().faultInjected("display.clipList")) return false;
+    if (backend().faultInjected(Fault::displayClipList)) return false;
     if (rects == nullptr || count != 1) return false;
     rect = rects[0];
     hasList = true;

@@ -11,7 +11,7 @@ constexpr int maxSurfaceSide = 16384;
 
 std::unique_ptr<Display> Display::create() {
     Backend& b = backend();
-    if (b.faultInjected("display.create") || !b.openDisplay()) return nullptr;
+    if (b.faultInjected(Fault::displayCreate) || !b.openDisplay()) return nullptr;
     std::unique_ptr<Display> display(new Display());
     display->format = PixelFormat::fromGreenMask(b.displayGreenMask());
     return display;
@@ -23,14 +23,14 @@ Display::~Display() {
 
 bool Display::setCooperativeLevel(WindowHandle window) {
     Backend& b = backend();
-    if (b.faultInjected("display.cooperativeLevel") || !b.takeOverScreen(window)) return false;
+    if (b.faultInjected(Fault::displayCooperativeLevel) || !b.takeOverScreen(window)) return false;
     exclusive = true;
     return true;
 }
 
 bool Display::setDisplayMode(int width, int height, int bitsPerPixel) {
     Backend& b = backend();
-    if (b.faultInjected("display.displayMode")) return false;
+    if (b.faultInjected(Fault::displayDisplayMode)) return false;
     if (!exclusive || bitsPerPixel != 16 || width <= 0 || height <= 0 || width > maxSurfaceSide ||
         height > maxSurfaceSide) {
         return false;
@@ -42,7 +42,7 @@ bool Display::setDisplayMode(int width, int height, int bitsPerPixel) {
 }
 
 std::unique_ptr<Surface> Display::createPrimarySurface(int backBufferCount) {
-    if (backend().faultInjected("display.primarySurface")) return nullptr;
+    if (backend().faultInjected(Fault::displayPrimarySurface)) return nullptr;
     if (modeWidth == 0 || backBufferCount != 1) return nullptr;
     auto primary = std::make_unique<Surface>(modeWidth, modeHeight, format);
     primary->attachBackBuffer(std::make_unique<Surface>(modeWidth, modeHeight, format));
@@ -50,7 +50,7 @@ std::unique_ptr<Surface> Display::createPrimarySurface(int backBufferCount) {
 }
 
 std::unique_ptr<Surface> Display::createOffscreenSurface(int width, int height) {
-    if (backend().faultInjected("display.offscreenSurface")) return nullptr;
+    if (backend().faultInjected(Fault::displayOffscreenSurface)) return nullptr;
     if (width <= 0 || height <= 0 || width > maxSurfaceSide || height > maxSurfaceSide) {
         return nullptr;
     }
@@ -58,7 +58,7 @@ std::unique_ptr<Surface> Display::createOffscreenSurface(int width, int height) 
 }
 
 std::unique_ptr<Clipper> Display::createClipper() {
-    if (backend().faultInjected("display.clipper")) return nullptr;
+    if (backend().faultInjected(Fault::displayClipper)) return nullptr;
     return std::make_unique<Clipper>();
 }
 

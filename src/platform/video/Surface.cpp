@@ -35,7 +35,7 @@ Surface::Surface(int width, int height, PixelFormat format)
 Surface::~Surface() = default;
 
 bool Surface::getSurfaceDesc(SurfaceDesc& out) const {
-    if (backend().faultInjected("display.surfaceDesc")) return false;
+    if (backend().faultInjected(Fault::displaySurfaceDesc)) return false;
     out.width = static_cast<std::uint32_t>(surfaceWidth);
     out.height = static_cast<std::uint32_t>(surfaceHeight);
     out.pitch = pitchPixels * 2;
@@ -49,7 +49,7 @@ bool Surface::getPixelFormat(PixelFormat& out) const {
 }
 
 Surface* Surface::getAttachedSurface() {
-    if (backend().faultInjected("display.backBuffer")) return nullptr;
+    if (backend().faultInjected(Fault::displayBackBuffer)) return nullptr;
     return attached.get();
 }
 
@@ -58,13 +58,13 @@ void Surface::attachBackBuffer(std::unique_ptr<Surface> backBuffer) {
 }
 
 bool Surface::setClipper(Clipper* newClipper) {
-    if (backend().faultInjected("display.attachClipper")) return false;
+    if (backend().faultInjected(Fault::displayAttachClipper)) return false;
     clipper = newClipper;
     return true;
 }
 
 bool Surface::setColorKey(std::uint32_t low, std::uint32_t high) {
-    if (backend().faultInjected("display.colorKey")) return false;
+    if (backend().faultInjected(Fault::displayColorKey)) return false;
     keyed = true;
     keyLow = low;
     keyHigh = high < low ? low : high;
@@ -138,7 +138,7 @@ BlitCache& Surface::blitCache() {
 }
 
 bool Surface::lock(SurfaceDesc& out) {
-    if (backend().faultInjected("display.lock")) return false;
+    if (backend().faultInjected(Fault::displayLock)) return false;
     if (locked || contextOut) return false;
     locked = true;
     out.width = static_cast<std::uint32_t>(surfaceWidth);
@@ -157,7 +157,7 @@ bool Surface::unlock() {
 }
 
 DeviceContext* Surface::getDC() {
-    if (backend().faultInjected("display.dc")) return nullptr;
+    if (backend().faultInjected(Fault::displayDc)) return nullptr;
     if (locked || contextOut) return nullptr;
     contextOut = true;
     return &context;
@@ -170,7 +170,7 @@ void Surface::releaseDC(DeviceContext* released) {
 }
 
 bool Surface::flip() {
-    if (backend().faultInjected("display.flip")) return false;
+    if (backend().faultInjected(Fault::displayFlip)) return false;
     if (!attached || locked || attached->locked || contextOut || attached->contextOut) {
         return false;
     }

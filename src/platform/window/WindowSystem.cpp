@@ -19,7 +19,7 @@ WindowProcedure procedureOf(WindowHandle window) {
 
 bool registerClass(const WindowClass& windowClass) {
     Backend& b = backend();
-    if (b.faultInjected("window.register")) return false;
+    if (b.faultInjected(Fault::windowRegister)) return false;
     if (windowClass.procedure == nullptr || windowClass.name.empty()) return false;
     for (const auto& existing : b.windowClasses) {
         if (existing.name == windowClass.name) return false;
@@ -32,7 +32,7 @@ bool registerClass(const WindowClass& windowClass) {
 WindowHandle createWindow(const std::string& className, const std::string& caption, int x, int y,
                           int width, int height) {
     Backend& b = backend();
-    if (b.faultInjected("window.create")) return nullptr;
+    if (b.faultInjected(Fault::windowCreate)) return nullptr;
     auto cls = std::find_if(b.windowClasses.begin(), b.windowClasses.end(),
                             [&](const WindowClass& c) { return c.name == className; });
     if (cls == b.windowClasses.end()) return nullptr;
