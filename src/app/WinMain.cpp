@@ -17,11 +17,14 @@ std::intptr_t messageHandler(platform::WindowHandle window, std::uint32_t messag
     }
 }
 
-int winMain(platform::Instance instance, int showCommand) {
+int winMain(platform::Instance instance, int showCommand, const RunHooks& hooks) {
     Window window(instance, "CorvanesEngine", messageHandler, 800, 600);
     platform::showCursor(false);
     Game game(instance, window.getWindowHandle(), 800, 600);
     window.show(showCommand);
-    window.mainLoop(&game);
+    PassHooks passHooks;
+    if (hooks.beforePass) passHooks.before = [&] { return hooks.beforePass(game); };
+    if (hooks.afterPass) passHooks.after = [&] { hooks.afterPass(game); };
+    window.mainLoop(&game, passHooks);
     return 0;
 }

@@ -32,8 +32,9 @@ void Window::show(int showCommand) {
     }
 }
 
-std::uintptr_t Window::mainLoop(GameEngine* engine) {
+std::uintptr_t Window::mainLoop(GameEngine* engine, const PassHooks& hooks) {
     while (running) {
+        if (hooks.before && !hooks.before()) break;
         if (platform::peekMessage(message)) {
             if (message.id == platform::message::quit) running = false;
             platform::translateMessage(message);
@@ -41,6 +42,7 @@ std::uintptr_t Window::mainLoop(GameEngine* engine) {
         }
         if (platform::escapeKeyDown()) running = false;
         engine->gameLoop();
+        if (hooks.after) hooks.after();
     }
     return message.wParam;
 }

@@ -1,11 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/window/WindowTypes.h"
 
 class GameEngine;
+
+// What a scripted run does around each pass of the loop: before it, ahead of the message, the
+// Escape test and the frame (answering false ends the loop there), and after its frame.
+struct PassHooks {
+    std::function<bool()> before;
+    std::function<void()> after;
+};
 
 // The application window and its message loop.
 class Window {
@@ -19,7 +27,7 @@ public:
     void show(int showCommand);
     // Runs one engine frame per pass until a quit message or the Escape key ends the loop;
     // answers the wParam of the last message taken.
-    std::uintptr_t mainLoop(GameEngine* engine);
+    std::uintptr_t mainLoop(GameEngine* engine, const PassHooks& hooks = {});
     platform::WindowHandle getWindowHandle() const { return windowHandle; }
 
 private:

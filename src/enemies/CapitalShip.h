@@ -39,26 +39,18 @@ CapitalShip<Ship>::CapitalShip(GameEngine* engine, Camera* camera, int x, int y,
                                std::string_view loadFailure, std::string_view keyFailure)
     : BackgroundObject(engine, camera, x, y) {
     depth = 3;
-    if (shipCount < 1) {
-        // Without its image the ship keeps an empty rectangle: it never moves and never shows.
-        shipImage = loadSheet(engine, file, loadFailure, keyFailure);
-        if (shipImage == nullptr) return;
-    }
+    // Without its image the ship keeps an empty rectangle: it never moves and never shows.
+    holdsImage = takeSheet(engine, shipImage, shipCount, file, loadFailure, keyFailure);
+    if (!holdsImage) return;
     width = shipImage->getWidth();
     height = shipImage->getHeight();
     platform::setRect(worldRect, x, y, x + width, y + height);
-    holdsImage = true;
-    ++shipCount;
 }
 
 template <class Ship>
 CapitalShip<Ship>::~CapitalShip() {
-    if (!holdsImage) return;
-    if (--shipCount == 0) {
-        engine->deleteImage(shipImage);
-        // The next ship of the class, in the next battle, loads it anew.
-        shipImage = nullptr;
-    }
+    // The next ship of the class, in the next battle, loads the image anew.
+    if (holdsImage) giveBackSheet(engine, shipImage, shipCount);
 }
 
 template <class Ship>

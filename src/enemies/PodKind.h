@@ -4,7 +4,7 @@
 
 #include "enemies/Pod.h"
 #include "log/Log.h"
-#include "world/SheetShare.h"
+#include "world/SharedSheet.h"
 
 // What the two kinds of pod share: the order of an update, the way a frame is drawn and the hold
 // on the kind's sheet. Kind brings its manoeuvres and sprites and names its class-wide sheet and

@@ -2,7 +2,23 @@
 
 #include <ostream>
 
-std::ofstream logFile("log.txt", std::ios::out | std::ios::trunc);
+// A program that must first settle in its working directory (the headless runner) answers
+// nothing here and opens the log itself once it is there.
+__attribute__((weak)) const char* logFileAtStart() {
+    return "log.txt";
+}
+
+namespace {
+
+std::ofstream openAtStart() {
+    std::ofstream file;
+    if (const char* name = logFileAtStart()) file.open(name, std::ios::out | std::ios::trunc);
+    return file;
+}
+
+}  // namespace
+
+std::ofstream logFile = openAtStart();
 
 void logLine(std::string_view text) {
     logFile << text << std::endl;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
 #include "platform/Faults.h"
 #include "platform/window/WindowTypes.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "player/Bullet.h"
-#include "world/SheetShare.h"
+#include "world/SharedSheet.h"
 
 // What the two kinds of bullet share: one sheet per kind, loaded by its first bullet and
 // released by its last, and the same drawing. Each instantiation has statics of its own.

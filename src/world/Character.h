@@ -15,9 +15,11 @@ public:
 
     bool dead() const { return health <= 0; }
     void takeDamage(int amount) { health -= amount; }
+    int getHealth() const { return health; }
     platform::Point getVelocity() const { return {velocityX, velocityY}; }
     int getFacing() const { return facing; }
     int getShootDirection() const { return shootDirection; }
+    bool getFireRequest() const { return fireRequest; }
     bool isAlive() const { return alive; }
     void setAlive(bool isAlive) { alive = isAlive; }
 

@@ -24,6 +24,7 @@ public:
     platform::Point getLocation() const { return {x, y}; }
     platform::Rect getWorldRect() const { return worldRect; }
     void setVisible(bool isVisible) { visible = isVisible; }
+    bool isVisible() const { return visible; }
     void setDepth(int newDepth) { depth = newDepth; }
 
 protected:

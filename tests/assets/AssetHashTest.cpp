@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/BmpWriter.h"
+#include "bmpwriter/BmpWriter.h"
 #include "assets/Sheet.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::uint64_t hashOf(const std::vector<std::uint8_t>& bytes) {
 
 std::vector<std::uint8_t> fileOf(const char* name) {
     const assets::Sheet* sheet = assets::findSheet(name);
-    return sheet == nullptr ? std::vector<std::uint8_t>{} : assets::encodeBmp(sheet->draw());
+    return sheet == nullptr ? std::vector<std::uint8_t>{} : bmpwriter::encodeBmp(sheet->draw());
 }
 
 TEST(AssetHashes, BelongToTheCurrentGeneratorVersion) {

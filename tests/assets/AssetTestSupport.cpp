@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "assets/BmpWriter.h"
+#include "bmpwriter/BmpWriter.h"
 #include "assets/Sheet.h"
 #include "enemies/ExplosionFrames.h"
 #include "enemies/PodFrames.h"
@@ -116,7 +116,7 @@ platform::Bitmap decodedSheet(const std::string& file) {
     EXPECT_NE(sheet, nullptr) << file;
     platform::Bitmap decoded;
     if (sheet == nullptr) return decoded;
-    const std::vector<std::uint8_t> bytes = assets::encodeBmp(sheet->draw());
+    const std::vector<std::uint8_t> bytes = bmpwriter::encodeBmp(sheet->draw());
     EXPECT_TRUE(decodeBmp(bytes, decoded)) << file;
     return decoded;
 }

@@ -46,3 +46,10 @@ void HeadlessTest::copyGameFile(const std::string& name) const {
     std::filesystem::copy_file(std::filesystem::path(CORVANES_GAME_DIR) / name, path(name),
                                std::filesystem::copy_options::overwrite_existing);
 }
+
+void HeadlessTest::copyGameFiles() const {
+    for (const auto& entry : std::filesystem::directory_iterator(CORVANES_GAME_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".bmp" || name == "controls.cfg") copyGameFile(name);
+    }
+}

@@ -23,6 +23,8 @@ protected:
     // Copies a file the build put beside the game (a bitmap, the controls file) into the working
     // directory.
     void copyGameFile(const std::string& name) const;
+    // All of them: every bitmap and the controls file, as the game ships.
+    void copyGameFiles() const;
 
     platform::HeadlessBackend backend;
     std::filesystem::path workDir;

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "assets/BmpWriter.h"
+#include "bmpwriter/BmpWriter.h"
 #include "assets/Preview.h"
 #include "assets/Sheet.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(outDir, error);
         for (const assets::Rendered& r : all) {
             const std::filesystem::path file = outDir / std::string(r.sheet->fileName);
-            if (!assets::writeFile(file, assets::encodeBmp(r.bitmap))) {
+            if (!bmpwriter::writeFile(file, bmpwriter::encodeBmp(r.bitmap))) {
                 std::fprintf(stderr, "corvanes-assets: cannot write %s\n", file.c_str());
                 return 1;
             }

@@ -20,7 +20,7 @@ testdata=${CORVANES_TESTDATA_DIR:-$root/../shared/testdata}
 seeds_for() {
     case $1 in
         BmpDecoderFuzz) echo "$testdata/bmpsuite" ;;
-        WavReaderFuzz | SoundLoadFuzz | ControlsFileFuzz) echo "$root/tools/fuzz/seeds/$1" ;;
+        WavReaderFuzz | SoundLoadFuzz | ControlsFileFuzz | InputScriptFuzz) echo "$root/tools/fuzz/seeds/$1" ;;
     esac
 }
 

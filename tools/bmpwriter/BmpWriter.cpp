@@ -1,8 +1,8 @@
-#include "assets/BmpWriter.h"
+#include "bmpwriter/BmpWriter.h"
 
 #include <fstream>
 
-namespace assets {
+namespace bmpwriter {
 
 namespace {
 
@@ -69,4 +69,4 @@ bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> 
     return static_cast<bool>(out);
 }
 
-}  // namespace assets
+}  // namespace bmpwriter

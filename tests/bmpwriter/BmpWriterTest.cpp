@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/BmpWriter.h"
+#include "bmpwriter/BmpWriter.h"
 #include "graphics/BmpDecoder.h"
 
 namespace {
@@ -33,7 +33,7 @@ std::uint32_t read16(const std::vector<std::uint8_t>& f, std::size_t at) {
 }
 
 TEST(BmpWriter, WritesA24BitHeaderTheGameReads) {
-    const std::vector<std::uint8_t> f = assets::encodeBmp(pattern(3, 2));
+    const std::vector<std::uint8_t> f = bmpwriter::encodeBmp(pattern(3, 2));
     ASSERT_EQ(f.size(), 54u + 2 * 12);
     EXPECT_EQ(f[0], 'B');
     EXPECT_EQ(f[1], 'M');
@@ -55,7 +55,7 @@ TEST(BmpWriter, StoresTheBottomRowFirstInBlueGreenRedOrderPaddedWithZeros) {
     b.width = 1;
     b.height = 2;
     b.pixels = {0x112233, 0xAABBCC};
-    const std::vector<std::uint8_t> f = assets::encodeBmp(b);
+    const std::vector<std::uint8_t> f = bmpwriter::encodeBmp(b);
     ASSERT_EQ(f.size(), 54u + 2 * 4);
     const std::vector<std::uint8_t> rows(f.begin() + 54, f.end());
     EXPECT_EQ(rows, (std::vector<std::uint8_t>{0xCC, 0xBB, 0xAA, 0, 0x33, 0x22, 0x11, 0}));
@@ -65,7 +65,7 @@ TEST(BmpWriter, RoundTripsThroughTheGamesDecoder) {
     for (const auto& [w, h] : {std::pair{1, 1}, {2, 3}, {3, 2}, {4, 4}, {5, 7}, {83, 84}}) {
         const platform::Bitmap in = pattern(w, h);
         platform::Bitmap out;
-        ASSERT_TRUE(decodeBmp(assets::encodeBmp(in), out)) << w << " x " << h;
+        ASSERT_TRUE(decodeBmp(bmpwriter::encodeBmp(in), out)) << w << " x " << h;
         EXPECT_EQ(out.width, w);
         EXPECT_EQ(out.height, h);
         EXPECT_EQ(out.pixels, in.pixels) << w << " x " << h;
@@ -73,18 +73,18 @@ TEST(BmpWriter, RoundTripsThroughTheGamesDecoder) {
 }
 
 TEST(BmpWriter, GivesTheSameBytesForTheSameBitmap) {
-    EXPECT_EQ(assets::encodeBmp(pattern(13, 5)), assets::encodeBmp(pattern(13, 5)));
+    EXPECT_EQ(bmpwriter::encodeBmp(pattern(13, 5)), bmpwriter::encodeBmp(pattern(13, 5)));
 }
 
 TEST(BmpWriter, WritesTheBytesToAFile) {
     const std::filesystem::path file =
         std::filesystem::temp_directory_path() /
         ("corvanes-bmpwriter-" + std::to_string(::getpid()) + ".bmp");
-    const std::vector<std::uint8_t> bytes = assets::encodeBmp(pattern(3, 3));
-    ASSERT_TRUE(assets::writeFile(file, bytes));
+    const std::vector<std::uint8_t> bytes = bmpwriter::encodeBmp(pattern(3, 3));
+    ASSERT_TRUE(bmpwriter::writeFile(file, bytes));
     EXPECT_EQ(std::filesystem::file_size(file), bytes.size());
     std::filesystem::remove(file);
-    EXPECT_FALSE(assets::writeFile(file / "not-a-directory" / "x.bmp", bytes));
+    EXPECT_FALSE(bmpwriter::writeFile(file / "not-a-directory" / "x.bmp", bytes));
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+#include "InputScript.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+
+namespace runner {
+
+namespace {
+
+// The words of a line, up to its comment.
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    const std::size_t hash = line.find('#');
+    if (hash != std::string_view::npos) line = line.substr(0, hash);
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+template <typename Number>
+std::optional<Number> number(std::string_view word, Number low, Number high) {
+    Number value{};
+    const char* end = word.data() + word.size();
+    const auto [at, failure] = std::from_chars(word.data(), end, value);
+    if (failure != std::errc{} || at != end || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> upOrDown(std::string_view word) {
+    if (word == "down") return true;
+    if (word == "up") return false;
+    return std::nullopt;
+}
+
+// One event from the words after its pass number, or a description of what is wrong.
+std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::string& what) {
+    using Kind = ScriptEvent::Kind;
+    ScriptEvent e;
+    const std::size_t n = w.size();
+    if (w[1] == "close" && n == 2) {
+        e.kind = Kind::close;
+        return e;
+    }
+    if (w[1] == "key" && n == 4) {
+        const auto code = number(w[2], 0, 255);
+        const auto down = upOrDown(w[3]);
+        if (!code) what = "a key code is 0 to 255";
+        if (!down) what = "a key goes down or up";
+        if (!code || !down) return std::nullopt;
+        e = {0, Kind::key, *code, 0, *down};
+        return e;
+    }
+    if (w[1] == "mouse" && n == 5 && w[2] == "move") {
+        const auto dx = number(w[3], -1000000, 1000000);
+        const auto dy = number(w[4], -1000000, 1000000);
+        if (!dx || !dy) {
+            what = "mouse motion is two whole numbers";
+            return std::nullopt;
+        }
+        e = {0, Kind::mouseMove, *dx, *dy, false};
+        return e;
+    }
+    if ((w[1] == "mouse" || w[1] == "joystick") && n == 5 && w[2] == "button") {
+        const bool mouse = w[1] == "mouse";
+        const auto button = number(w[3], 0, mouse ? 3 : 9);
+        const auto down = upOrDown(w[4]);
+        if (!button) what = mouse ? "a mouse button is 0 to 3" : "a joystick button is 0 to 9";
+        if (!down) what = "a button goes down or up";
+        if (!button || !down) return std::nullopt;
+        e = {0, mouse ? Kind::mouseButton : Kind::joystickButton, *button, 0, *down};
+        return e;
+    }
+    if (w[1] == "joystick" && n == 5 && w[2] == "axes") {
+        const auto x = number(w[3], -32768, 32767);
+        const auto y = number(w[4], -32768, 32767);
+        if (!x || !y) {
+            what = "joystick axes are -32768 to 32767";
+            return std::nullopt;
+        }
+        e = {0, Kind::joystickAxes, *x, *y, false};
+        return e;
+    }
+    what = "unknown event \"" + std::string(w[1]) + (n > 2 ? " " + std::string(w[2]) : "") +
+           "\" or wrong number of words";
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool parseInputScript(std::string_view text, InputScript& script, std::string& error) {
+    script = InputScript{};
+    std::uint64_t lastPass = 0;
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        const std::vector<std::string_view> words = wordsOf(line);
+        if (words.empty()) continue;
+        const auto fail = [&](const std::string& what) {
+            error = "line " + std::to_string(lineNumber) + ": " + what;
+            script = InputScript{};
+            return false;
+        };
+        const auto pass =
+            number<std::uint64_t>(words[0], 0, std::numeric_limits<std::uint64_t>::max());
+        if (!pass) return fail("a line starts with its pass number, 0 or more");
+        if (*pass < lastPass) return fail("passes must not go backwards");
+        if (words.size() < 2) return fail("a pass number needs an event after it");
+        std::string what;
+        std::optional<ScriptEvent> e = event(words, what);
+        if (!e) return fail(what);
+        e->pass = *pass;
+        lastPass = *pass;
+        script.usesJoystick = script.usesJoystick || e->kind == ScriptEvent::Kind::joystickAxes ||
+                              e->kind == ScriptEvent::Kind::joystickButton;
+        script.events.push_back(*e);
+    }
+    return true;
+}
+
+}  // namespace runner

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A scripted session: input events, each applied at the start of its pass, before that pass's
+// message, Escape and input steps. One event a line:
+//   F key CODE down|up          a key by its scan code, 0 to 255 (1 is Escape)
+//   F mouse move DX DY          mouse motion
+//   F mouse button B down|up    B 0 left, 1 right, 2 middle, 3 side
+//   F joystick axes X Y         raw -32768 to 32767
+//   F joystick button B down|up B 0 to 9
+//   F close                     the window is closed
+// "#" starts a comment, blank lines are ignored, and passes never go backwards.
+namespace runner {
+
+struct ScriptEvent {
+    enum class Kind { key, mouseMove, mouseButton, joystickAxes, joystickButton, close };
+    std::uint64_t pass = 0;
+    Kind kind = Kind::close;
+    int a = 0;  // the code, the button or the first coordinate
+    int b = 0;  // the second coordinate
+    bool down = false;
+
+    friend bool operator==(const ScriptEvent&, const ScriptEvent&) = default;
+};
+
+struct InputScript {
+    std::vector<ScriptEvent> events;
+    // Some event is the joystick's: the run has one attached from the start.
+    bool usesJoystick = false;
+};
+
+// Reads a whole script. On a bad line answers false with a message naming the line.
+bool parseInputScript(std::string_view text, InputScript& script, std::string& error);
+
+}  // namespace runner

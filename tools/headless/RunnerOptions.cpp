@@ -1,0 +1,81 @@
+#include "RunnerOptions.h"
+
+#include <charconv>
+#include <limits>
+
+namespace runner {
+
+namespace {
+
+std::optional<std::uint64_t> count(const std::string& word) {
+    std::uint64_t value = 0;
+    const char* end = word.data() + word.size();
+    const auto [at, failure] = std::from_chars(word.data(), end, value);
+    if (word.empty() || failure != std::errc{} || at != end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& options,
+                        std::string& error) {
+    options = RunnerOptions{};
+    bool framesGiven = false;
+    const auto fail = [&](const std::string& what) {
+        error = what;
+        return false;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--list-faults") {
+            options.listFaults = true;
+            continue;
+        }
+        const bool takesValue = option == "--frames" || option == "--dir" || option == "--input" ||
+                                option == "--trace" || option == "--shot" || option == "--fail";
+        if (!takesValue) return fail("unknown option \"" + option + "\"");
+        if (i + 1 >= args.size()) return fail(option + " needs a value");
+        const std::string& value = args[++i];
+        if (option == "--frames") {
+            const std::optional<std::uint64_t> n = count(value);
+            if (!n)
+                return fail("--frames takes a number of passes, 0 or more, not \"" + value + "\"");
+            options.frames = *n;
+            framesGiven = true;
+        } else if (option == "--dir" || option == "--input" || option == "--trace") {
+            if (value.empty()) return fail(option + " needs a value");
+            (option == "--dir"     ? options.dir
+             : option == "--input" ? options.input
+                                   : options.trace) = value;
+        } else if (option == "--shot") {
+            const std::size_t colon = value.find(':');
+            const std::optional<std::uint64_t> pass =
+                colon == std::string::npos ? std::nullopt : count(value.substr(0, colon));
+            if (!pass || colon + 1 >= value.size()) {
+                return fail("--shot takes PASS:FILE, not \"" + value + "\"");
+            }
+            options.shots.push_back({*pass, value.substr(colon + 1)});
+        } else {
+            const std::size_t colon = value.find(':');
+            const std::optional<platform::Fault> fault =
+                platform::findFault(value.substr(0, colon));
+            if (!fault)
+                return fail("--fail: no platform call is named \"" + value.substr(0, colon) +
+                            "\" (see --list-faults)");
+            FaultRequest request{*fault, std::nullopt};
+            if (colon != std::string::npos) {
+                const std::optional<std::uint64_t> call = count(value.substr(colon + 1));
+                if (!call || *call < 1 ||
+                    *call > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
+                    return fail("--fail takes NAME or NAME:K with K from 1, not \"" + value + "\"");
+                }
+                request.call = static_cast<int>(*call);
+            }
+            options.faults.push_back(request);
+        }
+    }
+    if (!framesGiven && !options.listFaults) return fail("--frames N is needed");
+    return true;
+}
+
+}  // namespace runner

@@ -1,0 +1,175 @@
+// corvanes-headless: the game's own start-up, loop and shutdown on the headless backend, with a
+// virtual clock that moves 16 ms a pass, scripted input, a per-pass trace, screenshots and
+// injected faults. See RunnerOptions.h and InputScript.h for the interface.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "InputScript.h"
+#include "RunnerOptions.h"
+#include "Trace.h"
+#include "app/WinMain.h"
+#include "bmpwriter/BmpWriter.h"
+#include "log/Log.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/window/WindowSystem.h"
+
+// The log opens once the runner stands in its working directory, not before main.
+const char* logFileAtStart() {
+    return nullptr;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int refuse(const std::string& message) {
+    std::cerr << "corvanes-headless: " << message << '\n';
+    return 2;
+}
+
+// The flipped frame as 8-bit components, each 5- or 6-bit field widened by repeating its top
+// bits.
+platform::Bitmap picture(const platform::HeadlessBackend& backend) {
+    platform::Bitmap b;
+    b.width = backend.frameWidth();
+    b.height = backend.frameHeight();
+    b.pixels.reserve(backend.lastFrame().size());
+    for (const std::uint16_t p : backend.lastFrame()) {
+        const std::uint32_t r = p >> 11;
+        const std::uint32_t g = (p >> 5) & 0x3F;
+        const std::uint32_t bl = p & 0x1F;
+        b.pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) |
+                           (bl << 3 | bl >> 2));
+    }
+    return b;
+}
+
+void apply(const runner::ScriptEvent& e, platform::HeadlessBackend& backend) {
+    using Kind = runner::ScriptEvent::Kind;
+    platform::HeadlessInput& input = backend.inputHardware();
+    switch (e.kind) {
+        case Kind::key:
+            input.setKey(e.a, e.down);
+            break;
+        case Kind::mouseMove:
+            input.moveMouse(e.a, e.b);
+            break;
+        case Kind::mouseButton:
+            input.setMouseButton(e.a, e.down);
+            break;
+        case Kind::joystickAxes:
+            input.setJoystickAxes(e.a, e.b);
+            break;
+        case Kind::joystickButton:
+            input.setJoystickButton(e.a, e.down);
+            break;
+        case Kind::close:
+            backend.requestClose();
+            break;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    runner::RunnerOptions options;
+    std::string error;
+    if (!runner::parseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), options,
+                                    error)) {
+        return refuse(error);
+    }
+    if (options.listFaults) {
+        for (const platform::FaultEntry& entry : platform::faultTable) {
+            std::cout << entry.name << '\n';
+        }
+        return 0;
+    }
+
+    // Everything is checked before anything is written.
+    runner::InputScript script;
+    if (!options.input.empty()) {
+        std::ifstream in(options.input, std::ios::binary);
+        if (!in) return refuse("cannot read the input script \"" + options.input + "\"");
+        const std::string text{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        if (in.bad()) return refuse("cannot read the input script \"" + options.input + "\"");
+        if (!runner::parseInputScript(text, script, error)) {
+            return refuse(options.input + ": " + error);
+        }
+    }
+    std::error_code failure;
+    if (!options.dir.empty() && !fs::is_directory(options.dir, failure)) {
+        return refuse("--dir: \"" + options.dir + "\" is no directory");
+    }
+    for (runner::Shot& shot : options.shots) {
+        const fs::path file = fs::absolute(shot.file, failure);
+        const fs::path folder = file.parent_path();
+        if (failure || !fs::is_directory(folder, failure) || access(folder.c_str(), W_OK) != 0) {
+            return refuse("--shot: cannot write \"" + shot.file + "\"");
+        }
+        shot.file = file.string();
+    }
+    std::FILE* trace = nullptr;
+    if (!options.trace.empty()) {
+        trace = std::fopen(options.trace.c_str(), "wb");
+        if (trace == nullptr) return refuse("--trace: cannot write \"" + options.trace + "\"");
+    }
+    if (!options.dir.empty()) fs::current_path(options.dir);
+    logFile.open("log.txt", std::ios::out | std::ios::trunc);
+
+    platform::HeadlessBackend backend;
+    for (const runner::FaultRequest& f : options.faults) {
+        if (f.call) {
+            backend.fail(f.fault, 1, *f.call - 1);
+        } else {
+            backend.fail(f.fault);
+        }
+    }
+    if (script.usesJoystick) backend.inputHardware().attachJoystick(true);
+    platform::setBackend(&backend);
+
+    std::uint64_t pass = 0;
+    std::uint32_t tick = 0;
+    std::size_t nextEvent = 0;
+    std::string line;
+    bool shotsWritten = true;
+    RunHooks hooks;
+    hooks.beforePass = [&](const Game&) {
+        if (pass >= options.frames) return false;
+        tick = platform::tickCount();
+        for (; nextEvent < script.events.size() && script.events[nextEvent].pass == pass;
+             ++nextEvent) {
+            apply(script.events[nextEvent], backend);
+        }
+        return true;
+    };
+    hooks.afterPass = [&](const Game& game) {
+        if (trace != nullptr) {
+            line.clear();
+            runner::appendTraceLine(line, pass, tick, game);
+            std::fwrite(line.data(), 1, line.size(), trace);
+        }
+        for (const runner::Shot& shot : options.shots) {
+            if (shot.pass != pass) continue;
+            if (!bmpwriter::writeFile(shot.file, bmpwriter::encodeBmp(picture(backend)))) {
+                std::cerr << "corvanes-headless: cannot write \"" << shot.file << "\"\n";
+                shotsWritten = false;
+            }
+        }
+        ++pass;
+    };
+    const int status = winMain(platform::Instance{argv[0]}, 1, hooks);
+    platform::setBackend(nullptr);
+    if (trace != nullptr && std::fclose(trace) != 0) {
+        std::cerr << "corvanes-headless: cannot write \"" << options.trace << "\"\n";
+        return 1;
+    }
+    return shotsWritten ? status : 1;
+}
