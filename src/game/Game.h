@@ -44,7 +44,7 @@ public:
     const std::vector<std::unique_ptr<VoskBullet>>& getEnemyBullets() const { return enemyBullets; }
     const std::vector<std::unique_ptr<Explosion>>& getExplosions() const { return explosions; }
 
-private:
+protected:
     // The battle (Battle.cpp).
     void setupBattle();
     void createCapitalShips();
