@@ -101,7 +101,11 @@ bool SdlBackend::registerWindowClass(const std::string&) {
 WindowHandle SdlBackend::createWindow(const std::string& caption, int x, int y, int width,
                                       int height) {
     if (!startVideo() || window != nullptr) return nullptr;
-    window = SDL_CreateWindow(caption.c_str(), x, y, width, height,
+    // The window covers the whole desktop from the start: without a window manager to make it
+    // full screen it would otherwise keep the game's own size while SDL draws for the desktop.
+    SDL_Rect desktop{x, y, width, height};
+    SDL_GetDisplayBounds(0, &desktop);
+    window = SDL_CreateWindow(caption.c_str(), desktop.x, desktop.y, desktop.w, desktop.h,
                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     return reinterpret_cast<WindowHandle>(window);
 }
@@ -216,6 +220,10 @@ void SdlBackend::present(const Surface& frame) {
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
     SDL_RenderPresent(renderer);
+    // The picture keeps its shape, so both axes share one scale.
+    float scale = 1;
+    SDL_RenderGetScale(renderer, &scale, nullptr);
+    input.setPictureScale(scale);
 }
 
 bool SdlBackend::openAudio(Mixer& mixer) {

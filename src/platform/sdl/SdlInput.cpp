@@ -39,9 +39,12 @@ int SdlInput::watchKeys(void* self, SDL_Event* event) {
 }
 
 void SdlInput::captureMouse() {
+    // Relative mode keeps the pointer inside the window and reports its motion as the X
+    // server counts it; readMouse turns that into the picture's pixels.
     SDL_SetRelativeMouseMode(SDL_TRUE);
     // Motion from before the capture does not count.
     SDL_GetRelativeMouseState(nullptr, nullptr);
+    mouseScale.reset();
     wheel = 0;
     SDL_AddEventWatch(watchWheel, this);
 }
@@ -61,7 +64,12 @@ int SdlInput::watchWheel(void* self, SDL_Event* event) {
 }
 
 void SdlInput::readMouse(MouseReading& reading) {
-    reading.buttons = mouseButtons(SDL_GetRelativeMouseState(&reading.dx, &reading.dy));
+    int dx = 0;
+    int dy = 0;
+    reading.buttons = mouseButtons(SDL_GetRelativeMouseState(&dx, &dy));
+    // One game pixel for every screen pixel of the scaled picture.
+    reading.dx = mouseScale.x(dx);
+    reading.dy = mouseScale.y(dy);
     reading.dz = wheel;
     wheel = 0;
 }

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/input/InputHardware.h"
+#include "platform/sdl/MouseScale.h"
 
 namespace platform {
 
@@ -23,6 +24,8 @@ public:
     void captureMouse() override;
     void releaseMouse() override;
     void readMouse(MouseReading& reading) override;
+    // How many screen pixels the picture gives each game pixel, for the mouse's motion.
+    void setPictureScale(double screenPerGame) { mouseScale.setScale(screenPerGame); }
     int attachedJoysticks() override;
     bool openJoystick(int number) override;
     void closeJoystick() override;
@@ -38,6 +41,7 @@ private:
     SDL_GameController* controller = nullptr;
     SDL_Joystick* joystick = nullptr;
     int wheel = 0;
+    MouseScale mouseScale;
     bool watchingKeys = false;
     bool pressedSinceSnapshot[SDL_NUM_SCANCODES] = {};
 };
