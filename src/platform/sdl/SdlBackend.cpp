@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlBackend.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -7,6 +9,7 @@
 #include "platform/audio/Mixer.h"
 #include "platform/sdl/X11WindowLoss.h"
 #include "platform/video/Surface.h"
+#include "platform/video/WidenPixels.h"
 
 namespace platform {
 
@@ -60,12 +63,18 @@ std::uint32_t SdlBackend::tickCount() {
 }
 
 void SdlBackend::idle(std::uint32_t milliseconds) {
-    // Sleep through all but the last millisecond; the caller spins on the counter for the rest,
-    // in short naps so that the wait costs next to nothing.
-    const long nanoseconds =
-        milliseconds > 1 ? static_cast<long>(milliseconds - 1) * 1000000L : 100000L;
-    timespec pause{nanoseconds / 1000000000L, nanoseconds % 1000000000L};
-    nanosleep(&pause, nullptr);
+    // One sleep to the moment the tick counter will have moved on by that much: the start of
+    // that millisecond. Waking costs the processor far more than sleeping, so there is no
+    // napping towards it; the caller reads the counter again in any case.
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const std::uint64_t thisMillisecond =
+        static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+        static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    const std::uint64_t wake = thisMillisecond + std::max<std::uint32_t>(milliseconds, 1);
+    timespec until{static_cast<time_t>(wake / 1000u), static_cast<long>(wake % 1000u) * 1000000L};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
 }
 
 bool SdlBackend::startVideo() {
@@ -206,8 +215,17 @@ bool SdlBackend::takeOverScreen(WindowHandle handle) {
 bool SdlBackend::setDisplayMode(int width, int height, int bitsPerPixel) {
     if (renderer == nullptr || bitsPerPixel != 16) return false;
     if (texture != nullptr) SDL_DestroyTexture(texture);
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                width, height);
+    // A renderer that does not take 5-6-5 as it is would convert every frame inside SDL; it
+    // gets 8-bit components from our own loop instead.
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer, &info);
+    textureWide = true;
+    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
+        if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB565) textureWide = false;
+    }
+    texture =
+        SDL_CreateTexture(renderer, textureWide ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB565,
+                          SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) return false;
     SDL_RenderSetLogicalSize(renderer, width, height);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
@@ -216,7 +234,20 @@ bool SdlBackend::setDisplayMode(int width, int height, int bitsPerPixel) {
 
 void SdlBackend::present(const Surface& frame) {
     if (renderer == nullptr || texture == nullptr) return;
-    SDL_UpdateTexture(texture, nullptr, frame.row(0), frame.pitch() * 2);
+    if (textureWide) {
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) return;
+        for (int y = 0; y < frame.height(); ++y) {
+            widen565(frame.row(y),
+                     reinterpret_cast<std::uint32_t*>(static_cast<char*>(pixels) +
+                                                      static_cast<std::ptrdiff_t>(y) * pitch),
+                     static_cast<std::size_t>(frame.width()));
+        }
+        SDL_UnlockTexture(texture);
+    } else {
+        SDL_UpdateTexture(texture, nullptr, frame.row(0), frame.pitch() * 2);
+    }
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
     SDL_RenderPresent(renderer);

@@ -58,6 +58,8 @@ private:
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    // The texture holds 8-bit components rather than the frame's own 5-6-5.
+    bool textureWide = false;
     int closeRequests = 0;
     bool escapePressed = false;
     SDL_AudioDeviceID audioDevice = 0;
