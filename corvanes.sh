@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(build-essential cmake ninja-build pkg-config clang libsdl2-dev libcairo2-dev
+packages=(build-essential cmake ninja-build pkg-config clang libsdl2-dev libcairo2-dev libpng-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
 
 install_packages() {

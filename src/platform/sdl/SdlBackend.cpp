@@ -68,9 +68,8 @@ void SdlBackend::idle(std::uint32_t milliseconds) {
     // napping towards it; the caller reads the counter again in any case.
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    const std::uint64_t thisMillisecond =
-        static_cast<std::uint64_t>(now.tv_sec) * 1000u +
-        static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    const std::uint64_t thisMillisecond = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                                          static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
     const std::uint64_t wake = thisMillisecond + std::max<std::uint32_t>(milliseconds, 1);
     timespec until{static_cast<time_t>(wake / 1000u), static_cast<long>(wake % 1000u) * 1000000L};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
@@ -92,15 +91,42 @@ bool SdlBackend::startVideo() {
     }
     videoReady = true;
     if (driver != nullptr && SDL_strcmp(driver, "x11") == 0) watchForLostWindow();
-    SDL_AddEventWatch(watchEscape, this);
+    SDL_AddEventWatch(watchOwnKeys, this);
     return true;
 }
 
-int SdlBackend::watchEscape(void* self, SDL_Event* event) {
-    if (event->type == SDL_KEYDOWN && event->key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
-        static_cast<SdlBackend*>(self)->escapePressed = true;
-    }
+int SdlBackend::watchOwnKeys(void* self, SDL_Event* event) {
+    if (event->type != SDL_KEYDOWN) return 0;
+    auto* backend = static_cast<SdlBackend*>(self);
+    const SDL_Keysym& key = event->key.keysym;
+    if (key.scancode == SDL_SCANCODE_ESCAPE) backend->escapePressed = true;
+    // The keys stay the game's as well: the controls file may still give them a command.
+    if (event->key.repeat != 0) return 0;
+    if (key.scancode == SDL_SCANCODE_F12) backend->screenshotWanted = true;
+    const bool enter = key.scancode == SDL_SCANCODE_RETURN || key.scancode == SDL_SCANCODE_KP_ENTER;
+    if (enter && (key.mod & KMOD_ALT) != 0) ++backend->togglesWanted;
     return 0;
+}
+
+void SdlBackend::toggleWindow() {
+    if (window == nullptr) return;
+    fullScreen = !fullScreen;
+    if (fullScreen) {
+        // Sized and placed by hand as well, for a desktop without a window manager.
+        SDL_Rect desktop{0, 0, 800, 600};
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &desktop);
+        SDL_SetWindowResizable(window, SDL_FALSE);
+        SDL_SetWindowBordered(window, SDL_FALSE);
+        SDL_SetWindowPosition(window, desktop.x, desktop.y);
+        SDL_SetWindowSize(window, desktop.w, desktop.h);
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowResizable(window, SDL_TRUE);
+        SDL_SetWindowSize(window, 800, 600);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
 }
 
 bool SdlBackend::registerWindowClass(const std::string&) {
@@ -142,6 +168,7 @@ void SdlBackend::showWindow(WindowHandle handle, int) {
 void SdlBackend::pumpEvents() {
     if (!videoReady) return;
     SDL_PumpEvents();
+    for (; togglesWanted > 0; --togglesWanted) toggleWindow();
     SDL_Event events[16];
     int n;
     while ((n = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_QUIT, SDL_QUIT)) > 0) {
@@ -247,6 +274,12 @@ void SdlBackend::present(const Surface& frame) {
         SDL_UnlockTexture(texture);
     } else {
         SDL_UpdateTexture(texture, nullptr, frame.row(0), frame.pitch() * 2);
+    }
+    if (screenshotWanted) {
+        screenshotWanted = false;
+        // Beside the log, in the working directory.
+        if (!screenshots) screenshots = std::make_unique<ScreenshotWriter>("screenshots");
+        screenshots->take(frame.row(0), frame.width(), frame.height(), frame.pitch());
     }
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);

@@ -3,9 +3,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/sdl/ScreenshotWriter.h"
 #include "platform/sdl/SdlInput.h"
 
 namespace platform {
@@ -49,8 +51,10 @@ private:
     void pumpEvents();
     bool startVideo();
     // Remembers an Escape press until the next Escape test, so that a tap between two tests
-    // still ends the game.
-    static int watchEscape(void* self, SDL_Event* event);
+    // still ends the game; notes F12 (a screenshot) and Alt+Enter (window or full screen).
+    static int watchOwnKeys(void* self, SDL_Event* event);
+    // Between the borderless picture over the whole desktop and an 800 x 600 window.
+    void toggleWindow();
     SDL_Window* sdlWindow(WindowHandle window) const;
 
     bool videoReady = false;
@@ -58,6 +62,10 @@ private:
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    bool fullScreen = true;
+    int togglesWanted = 0;
+    bool screenshotWanted = false;
+    std::unique_ptr<ScreenshotWriter> screenshots;
     // The texture holds 8-bit components rather than the frame's own 5-6-5.
     bool textureWide = false;
     int closeRequests = 0;
