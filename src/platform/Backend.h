@@ -50,6 +50,9 @@ public:
     virtual void messageBox(const std::string& text, const std::string& caption) = 0;
     // The keyboard, mouse and joysticks.
     virtual InputHardware& inputHardware() = 0;
+    // Asks to close the program as the window's close button does: for sessions played from a
+    // script.
+    virtual void requestClose() = 0;
 
     // The screen: opened, taken over for the window, switched to a mode, and shown frame by
     // frame.

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
+#include "app/InputScript.h"
 
 namespace {
 
-using runner::ScriptEvent;
+using session::ScriptEvent;
 using Kind = ScriptEvent::Kind;
 
 TEST(InputScriptTest, ReadsEveryEventInOrder) {
@@ -21,9 +21,9 @@ TEST(InputScriptTest, ReadsEveryEventInOrder) {
         "4 joystick axes -32768 32767\n"
         "9 joystick button 9 up\n"
         "12 close";
-    runner::InputScript script;
+    session::InputScript script;
     std::string error;
-    ASSERT_TRUE(runner::parseInputScript(text, script, error)) << error;
+    ASSERT_TRUE(session::parseInputScript(text, script, error)) << error;
     EXPECT_EQ(script.events, (std::vector<ScriptEvent>{
                                  {0, Kind::key, 57, 0, true},
                                  {3, Kind::key, 1, 0, false},
@@ -34,9 +34,9 @@ TEST(InputScriptTest, ReadsEveryEventInOrder) {
                                  {12, Kind::close, 0, 0, false},
                              }));
     EXPECT_TRUE(script.usesJoystick);
-    ASSERT_TRUE(runner::parseInputScript("0 key 2 down\n", script, error));
+    ASSERT_TRUE(session::parseInputScript("0 key 2 down\n", script, error));
     EXPECT_FALSE(script.usesJoystick);
-    ASSERT_TRUE(runner::parseInputScript("", script, error));
+    ASSERT_TRUE(session::parseInputScript("", script, error));
     EXPECT_TRUE(script.events.empty());
 }
 
@@ -63,9 +63,9 @@ TEST(InputScriptTest, RefusesABadLineByItsNumber) {
         {"99999999999999999999 close", "line 1: a line starts with its pass number, 0 or more"},
     };
     for (const auto& c : cases) {
-        runner::InputScript script;
+        session::InputScript script;
         std::string error;
-        EXPECT_FALSE(runner::parseInputScript(c.text, script, error)) << c.text;
+        EXPECT_FALSE(session::parseInputScript(c.text, script, error)) << c.text;
         EXPECT_EQ(error, c.error) << c.text;
         EXPECT_TRUE(script.events.empty()) << c.text;
     }

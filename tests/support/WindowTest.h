@@ -12,7 +12,7 @@ protected:
     void TearDown() override;
 
     platform::WindowHandle windowHandle() const { return window->getWindowHandle(); }
-    platform::HeadlessInput& devices() { return backend.inputHardware(); }
+    platform::ScriptedInput& devices() { return backend.inputHardware(); }
 
 private:
     std::unique_ptr<Window> window;

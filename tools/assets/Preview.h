@@ -18,5 +18,7 @@ struct Rendered {
 bool writeContactSheet(const std::vector<Rendered>& all, const std::filesystem::path& png);
 // An 800 x 600 battle put together from the bitmaps, as the game would draw it.
 bool writeScene(const std::vector<Rendered>& all, const std::filesystem::path& png);
+// The desktop's icon for the game: the fighter on a patch of night sky, 256 x 256.
+bool writeIcon(const std::vector<Rendered>& all, const std::filesystem::path& png);
 
 }  // namespace assets

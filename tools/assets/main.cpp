@@ -14,10 +14,12 @@ namespace {
 
 int usage() {
     std::fputs(
-        "usage: corvanes-assets [--preview SHEETS.png] [--scene SCENE.png] [OUTDIR]\n"
+        "usage: corvanes-assets [--preview SHEETS.png] [--scene SCENE.png] [--icon ICON.png]\n"
+        "                       [OUTDIR]\n"
         "       corvanes-assets --version\n"
         "Draws the game's bitmaps into OUTDIR; --preview writes a contact sheet of them with\n"
-        "their cells and frame numbers, --scene an 800 x 600 battle made from them.\n",
+        "their cells and frame numbers, --scene an 800 x 600 battle made from them, --icon the\n"
+        "desktop's icon for the game.\n",
         stderr);
     return 2;
 }
@@ -28,21 +30,22 @@ int main(int argc, char** argv) {
     std::filesystem::path outDir;
     std::filesystem::path preview;
     std::filesystem::path scene;
+    std::filesystem::path icon;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--version") {
             std::printf("corvanes-assets %d\n", assets::assetsVersion);
             return 0;
         }
-        if ((arg == "--preview" || arg == "--scene") && i + 1 < argc) {
-            (arg == "--preview" ? preview : scene) = argv[++i];
+        if ((arg == "--preview" || arg == "--scene" || arg == "--icon") && i + 1 < argc) {
+            (arg == "--preview" ? preview : arg == "--scene" ? scene : icon) = argv[++i];
         } else if (!arg.starts_with("-") && outDir.empty()) {
             outDir = arg;
         } else {
             return usage();
         }
     }
-    if (outDir.empty() && preview.empty() && scene.empty()) return usage();
+    if (outDir.empty() && preview.empty() && scene.empty() && icon.empty()) return usage();
 
     std::vector<assets::Rendered> all;
     for (const assets::Sheet& sheet : assets::sheets()) all.push_back({&sheet, sheet.draw()});
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
     }
     if (!scene.empty() && !assets::writeScene(all, scene)) {
         std::fprintf(stderr, "corvanes-assets: cannot write %s\n", scene.c_str());
+        return 1;
+    }
+    if (!icon.empty() && !assets::writeIcon(all, icon)) {
+        std::fprintf(stderr, "corvanes-assets: cannot write %s\n", icon.c_str());
         return 1;
     }
     return 0;

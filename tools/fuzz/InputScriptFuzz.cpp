@@ -6,20 +6,20 @@
 #include <string>
 #include <string_view>
 
-#include "InputScript.h"
+#include "app/InputScript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    runner::InputScript script;
+    session::InputScript script;
     std::string error;
-    if (!runner::parseInputScript(text, script, error)) {
+    if (!session::parseInputScript(text, script, error)) {
         if (error.rfind("line ", 0) != 0 || !script.events.empty()) std::abort();
         return 0;
     }
-    using Kind = runner::ScriptEvent::Kind;
+    using Kind = session::ScriptEvent::Kind;
     std::uint64_t last = 0;
     bool joystick = false;
-    for (const runner::ScriptEvent& e : script.events) {
+    for (const session::ScriptEvent& e : script.events) {
         if (e.pass < last) std::abort();
         last = e.pass;
         if (e.kind == Kind::key && (e.a < 0 || e.a > 255)) std::abort();

@@ -1,6 +1,6 @@
 // corvanes-headless: the game's own start-up, loop and shutdown on the headless backend, with a
 // virtual clock that moves 16 ms a pass, scripted input, a per-pass trace, screenshots and
-// injected faults. See RunnerOptions.h and InputScript.h for the interface.
+// injected faults. See RunnerOptions.h and app/InputScript.h for the interface.
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
 #include "RunnerOptions.h"
-#include "Trace.h"
+#include "app/InputScript.h"
+#include "app/ScriptPlayer.h"
+#include "app/Trace.h"
 #include "app/WinMain.h"
 #include "bmpwriter/BmpWriter.h"
 #include "log/Log.h"
@@ -51,31 +52,6 @@ platform::Bitmap picture(const platform::HeadlessBackend& backend) {
     return b;
 }
 
-void apply(const runner::ScriptEvent& e, platform::HeadlessBackend& backend) {
-    using Kind = runner::ScriptEvent::Kind;
-    platform::HeadlessInput& input = backend.inputHardware();
-    switch (e.kind) {
-        case Kind::key:
-            input.setKey(e.a, e.down);
-            break;
-        case Kind::mouseMove:
-            input.moveMouse(e.a, e.b);
-            break;
-        case Kind::mouseButton:
-            input.setMouseButton(e.a, e.down);
-            break;
-        case Kind::joystickAxes:
-            input.setJoystickAxes(e.a, e.b);
-            break;
-        case Kind::joystickButton:
-            input.setJoystickButton(e.a, e.down);
-            break;
-        case Kind::close:
-            backend.requestClose();
-            break;
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,16 +69,9 @@ int main(int argc, char** argv) {
     }
 
     // Everything is checked before anything is written.
-    runner::InputScript script;
-    if (!options.input.empty()) {
-        std::ifstream in(options.input, std::ios::binary);
-        if (!in) return refuse("cannot read the input script \"" + options.input + "\"");
-        const std::string text{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
-        if (in.bad()) return refuse("cannot read the input script \"" + options.input + "\"");
-        if (!runner::parseInputScript(text, script, error)) {
-            return refuse(options.input + ": " + error);
-        }
+    session::InputScript script;
+    if (!options.input.empty() && !session::readInputScript(options.input, script, error)) {
+        return refuse(error);
     }
     std::error_code failure;
     if (!options.dir.empty() && !fs::is_directory(options.dir, failure)) {
@@ -116,10 +85,10 @@ int main(int argc, char** argv) {
         }
         shot.file = file.string();
     }
-    std::FILE* trace = nullptr;
+    std::unique_ptr<session::TraceFile> trace;
     if (!options.trace.empty()) {
-        trace = std::fopen(options.trace.c_str(), "wb");
-        if (trace == nullptr) return refuse("--trace: cannot write \"" + options.trace + "\"");
+        trace = session::TraceFile::create(options.trace);
+        if (!trace) return refuse("--trace: cannot write \"" + options.trace + "\"");
     }
     if (!options.dir.empty()) fs::current_path(options.dir);
     logFile.open("log.txt", std::ios::out | std::ios::trunc);
@@ -135,27 +104,19 @@ int main(int argc, char** argv) {
     if (script.usesJoystick) backend.inputHardware().attachJoystick(true);
     platform::setBackend(&backend);
 
+    ScriptPlayer player(std::move(script));
     std::uint64_t pass = 0;
     std::uint32_t tick = 0;
-    std::size_t nextEvent = 0;
-    std::string line;
     bool shotsWritten = true;
     RunHooks hooks;
     hooks.beforePass = [&](const Game&) {
         if (pass >= options.frames) return false;
         tick = platform::tickCount();
-        for (; nextEvent < script.events.size() && script.events[nextEvent].pass == pass;
-             ++nextEvent) {
-            apply(script.events[nextEvent], backend);
-        }
+        player.play(pass, backend.inputHardware(), backend);
         return true;
     };
     hooks.afterPass = [&](const Game& game) {
-        if (trace != nullptr) {
-            line.clear();
-            runner::appendTraceLine(line, pass, tick, game);
-            std::fwrite(line.data(), 1, line.size(), trace);
-        }
+        if (trace) trace->write(pass, tick, game);
         for (const runner::Shot& shot : options.shots) {
             if (shot.pass != pass) continue;
             if (!bmpwriter::writeFile(shot.file, bmpwriter::encodeBmp(picture(backend)))) {
@@ -167,7 +128,7 @@ int main(int argc, char** argv) {
     };
     const int status = winMain(platform::Instance{argv[0]}, 1, hooks);
     platform::setBackend(nullptr);
-    if (trace != nullptr && std::fclose(trace) != 0) {
+    if (trace && !trace->close()) {
         std::cerr << "corvanes-headless: cannot write \"" << options.trace << "\"\n";
         return 1;
     }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
-#include "platform/headless/HeadlessInput.h"
+#include "platform/input/ScriptedInput.h"
 #include "platform/input/KeyCodes.h"
 
 namespace platform {
@@ -47,7 +47,7 @@ public:
     void showCursor(bool show) override { cursorShown = show; }
     void messageBox(const std::string& text, const std::string& caption) override;
     // Scripted keyboard, mouse and joystick.
-    HeadlessInput& inputHardware() override { return input; }
+    ScriptedInput& inputHardware() override { return input; }
 
     bool openDisplay() override;
     void closeDisplay() override;
@@ -65,7 +65,7 @@ public:
     void renderAudio(std::span<std::int16_t> stereoFrames);
 
     // Scripted events.
-    void requestClose() { ++closeRequests; }
+    void requestClose() override { ++closeRequests; }
     void setEscapeDown(bool down) { input.setKey(DIK_ESCAPE, down); }
     void setDisplayGreenMask(std::uint32_t mask) { greenMask = mask; }
 
@@ -115,7 +115,7 @@ private:
     int closeRequests = 0;
     bool cursorShown = true;
     std::vector<ShownMessageBox> boxes;
-    HeadlessInput input;
+    ScriptedInput input;
     bool displayIsOpen = false;
     bool screenTaken = false;
     int modeWidth = 0;

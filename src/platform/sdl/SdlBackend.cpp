@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "platform/audio/Mixer.h"
+#include "platform/input/KeyCodes.h"
 #include "platform/sdl/X11WindowLoss.h"
 #include "platform/video/Surface.h"
 #include "platform/video/WidenPixels.h"
@@ -182,6 +183,16 @@ void SdlBackend::pumpEvents() {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
+InputHardware& SdlBackend::inputHardware() {
+    if (playing != nullptr) return *playing;
+    return input;
+}
+
+void SdlBackend::setTap(SessionTap* observer) {
+    tap = observer;
+    input.setTap(observer);
+}
+
 bool SdlBackend::takeCloseRequest() {
     pumpEvents();
     if (takeLostWindow()) ++closeRequests;
@@ -193,6 +204,7 @@ bool SdlBackend::takeCloseRequest() {
     if (closeRequests == 0) return false;
     // Several requests at once (the close button sends two events) count as one.
     closeRequests = 0;
+    if (tap != nullptr) tap->closeTaken();
     return true;
 }
 
@@ -200,8 +212,10 @@ bool SdlBackend::escapeDown() {
     if (!videoReady) return false;
     pumpEvents();
     const Uint8* keys = SDL_GetKeyboardState(nullptr);
-    const bool down = escapePressed || (keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0);
+    const bool down = escapePressed || (keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0) ||
+                      (playing != nullptr && playing->keyDown(DIK_ESCAPE));
     escapePressed = false;
+    if (down && tap != nullptr) tap->escapeSeen();
     return down;
 }
 

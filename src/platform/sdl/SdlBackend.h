@@ -7,6 +7,8 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/input/ScriptedInput.h"
+#include "platform/input/SessionTap.h"
 #include "platform/sdl/ScreenshotWriter.h"
 #include "platform/sdl/SdlInput.h"
 
@@ -34,7 +36,14 @@ public:
     bool escapeDown() override;
     void showCursor(bool show) override;
     void messageBox(const std::string& text, const std::string& caption) override;
-    InputHardware& inputHardware() override { return input; }
+    // The devices, or the script that stands in for them while a session plays back.
+    InputHardware& inputHardware() override;
+    void requestClose() override { ++closeRequests; }
+    // Plays a session back: the game reads these devices instead, and only Escape and the
+    // window's close button still come from the machine.
+    void playBack(ScriptedInput* script) { playing = script; }
+    // Lets the recorder of a session see what the game reads.
+    void setTap(SessionTap* observer);
 
     bool openDisplay() override;
     void closeDisplay() override;
@@ -62,6 +71,8 @@ private:
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    ScriptedInput* playing = nullptr;
+    SessionTap* tap = nullptr;
     bool fullScreen = true;
     int togglesWanted = 0;
     bool screenshotWanted = false;

@@ -29,11 +29,19 @@ void SdlInput::readKeys(KeyboardState& keys) {
         if (inState || pressedSinceSnapshot[key.scancode]) keys[key.keyCode] = pressed;
     }
     std::fill(std::begin(pressedSinceSnapshot), std::end(pressedSinceSnapshot), false);
+    if (tap != nullptr) tap->keysRead(keys);
 }
 
 int SdlInput::watchKeys(void* self, SDL_Event* event) {
+    auto* input = static_cast<SdlInput*>(self);
     if (event->type == SDL_KEYDOWN && event->key.keysym.scancode < SDL_NUM_SCANCODES) {
-        static_cast<SdlInput*>(self)->pressedSinceSnapshot[event->key.keysym.scancode] = true;
+        input->pressedSinceSnapshot[event->key.keysym.scancode] = true;
+    }
+    if (event->type == SDL_MOUSEBUTTONDOWN) {
+        const std::array<bool, 4> which = mouseButtons(SDL_BUTTON(event->button.button));
+        for (std::size_t i = 0; i < which.size(); ++i) {
+            input->clickedSinceReading[i] = input->clickedSinceReading[i] || which[i];
+        }
     }
     return 0;
 }
@@ -67,11 +75,16 @@ void SdlInput::readMouse(MouseReading& reading) {
     int dx = 0;
     int dy = 0;
     reading.buttons = mouseButtons(SDL_GetRelativeMouseState(&dx, &dy));
+    for (std::size_t i = 0; i < reading.buttons.size(); ++i) {
+        reading.buttons[i] = reading.buttons[i] || clickedSinceReading[i];
+    }
+    clickedSinceReading = {};
     // One game pixel for every screen pixel of the scaled picture.
     reading.dx = mouseScale.x(dx);
     reading.dy = mouseScale.y(dy);
     reading.dz = wheel;
     wheel = 0;
+    if (tap != nullptr) tap->mouseRead(reading);
 }
 
 int SdlInput::attachedJoysticks() {
@@ -114,6 +127,7 @@ bool SdlInput::readJoystick(JoystickReading& reading) {
             reading.buttons[i] = SDL_GameControllerGetButton(
                                      controller, static_cast<SDL_GameControllerButton>(i)) != 0;
         }
+        if (tap != nullptr) tap->joystickRead(reading);
         return true;
     }
     if (joystick == nullptr || !SDL_JoystickGetAttached(joystick)) return false;
@@ -122,6 +136,7 @@ bool SdlInput::readJoystick(JoystickReading& reading) {
     for (int i = 0; i < JoystickReading::buttonCount; ++i) {
         reading.buttons[i] = SDL_JoystickGetButton(joystick, i) != 0;
     }
+    if (tap != nullptr) tap->joystickRead(reading);
     return true;
 }
 

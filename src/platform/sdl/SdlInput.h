@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <array>
+
 #include "platform/input/InputHardware.h"
+#include "platform/input/SessionTap.h"
 #include "platform/sdl/MouseScale.h"
 
 namespace platform {
@@ -24,6 +27,8 @@ public:
     void captureMouse() override;
     void releaseMouse() override;
     void readMouse(MouseReading& reading) override;
+    // Shows every reading to the recorder of a session.
+    void setTap(SessionTap* observer) { tap = observer; }
     // How many screen pixels the picture gives each game pixel, for the mouse's motion.
     void setPictureScale(double screenPerGame) { mouseScale.setScale(screenPerGame); }
     int attachedJoysticks() override;
@@ -42,8 +47,11 @@ private:
     SDL_Joystick* joystick = nullptr;
     int wheel = 0;
     MouseScale mouseScale;
+    SessionTap* tap = nullptr;
     bool watchingKeys = false;
     bool pressedSinceSnapshot[SDL_NUM_SCANCODES] = {};
+    // A click inside one frame still counts as down for one reading, like a quick key tap.
+    std::array<bool, 4> clickedSinceReading = {};
 };
 
 }  // namespace platform

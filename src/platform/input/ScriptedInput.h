@@ -6,7 +6,7 @@ namespace platform {
 
 // Keyboard, mouse and joystick whose state tests and scripts set. No joystick is attached
 // until one is asked for.
-class HeadlessInput : public InputHardware {
+class ScriptedInput : public InputHardware {
 public:
     // Codes outside 0 to 255 are ignored.
     void setKey(int code, bool down);

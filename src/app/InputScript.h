@@ -14,7 +14,7 @@
 //   F joystick button B down|up B 0 to 9
 //   F close                     the window is closed
 // "#" starts a comment, blank lines are ignored, and passes never go backwards.
-namespace runner {
+namespace session {
 
 struct ScriptEvent {
     enum class Kind { key, mouseMove, mouseButton, joystickAxes, joystickButton, close };
@@ -33,7 +33,18 @@ struct InputScript {
     bool usesJoystick = false;
 };
 
-// Reads a whole script. On a bad line answers false with a message naming the line.
+// The first line of every recorded session.
+inline constexpr std::string_view recordingMark = "# corvanes recording";
+
+// Reads a whole script. On a bad line answers false with a message naming the line. In a
+// recording (a script that begins with the mark), a last line without its line end that does
+// not read as an event is where the game stopped writing, and is left out.
 bool parseInputScript(std::string_view text, InputScript& script, std::string& error);
 
-}  // namespace runner
+// Reads the script in a file; the message names the file, and the line when there is one.
+bool readInputScript(const std::string& file, InputScript& script, std::string& error);
+
+// The event as a script line, without its line end.
+std::string scriptLine(const ScriptEvent& event);
+
+}  // namespace session

@@ -1,10 +1,12 @@
-#include "InputScript.h"
+#include "app/InputScript.h"
 
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <optional>
 
-namespace runner {
+namespace session {
 
 namespace {
 
@@ -95,16 +97,19 @@ std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::st
 
 bool parseInputScript(std::string_view text, InputScript& script, std::string& error) {
     script = InputScript{};
+    const bool recording = text.substr(0, recordingMark.size()) == recordingMark;
     std::uint64_t lastPass = 0;
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        const bool cutOff = end == std::string_view::npos;
+        text = cutOff ? std::string_view{} : text.substr(end + 1);
         const std::vector<std::string_view> words = wordsOf(line);
         if (words.empty()) continue;
         const auto fail = [&](const std::string& what) {
+            if (cutOff && recording) return true;
             error = "line " + std::to_string(lineNumber) + ": " + what;
             script = InputScript{};
             return false;
@@ -126,4 +131,37 @@ bool parseInputScript(std::string_view text, InputScript& script, std::string& e
     return true;
 }
 
-}  // namespace runner
+bool readInputScript(const std::string& file, InputScript& script, std::string& error) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.is_open() || in.bad()) {
+        error = "cannot read the input script \"" + file + "\"";
+        return false;
+    }
+    if (parseInputScript(text, script, error)) return true;
+    error = file + ": " + error;
+    return false;
+}
+
+std::string scriptLine(const ScriptEvent& e) {
+    using Kind = ScriptEvent::Kind;
+    const std::string pass = std::to_string(e.pass) + " ";
+    const std::string state = e.down ? " down" : " up";
+    switch (e.kind) {
+        case Kind::key:
+            return pass + "key " + std::to_string(e.a) + state;
+        case Kind::mouseMove:
+            return pass + "mouse move " + std::to_string(e.a) + " " + std::to_string(e.b);
+        case Kind::mouseButton:
+            return pass + "mouse button " + std::to_string(e.a) + state;
+        case Kind::joystickAxes:
+            return pass + "joystick axes " + std::to_string(e.a) + " " + std::to_string(e.b);
+        case Kind::joystickButton:
+            return pass + "joystick button " + std::to_string(e.a) + state;
+        case Kind::close:
+            break;
+    }
+    return pass + "close";
+}
+
+}  // namespace session

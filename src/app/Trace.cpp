@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "app/Trace.h"
 
 #include <charconv>
 
@@ -13,7 +13,7 @@
 #include "world/BackgroundObject.h"
 #include "world/Camera.h"
 
-namespace runner {
+namespace session {
 
 namespace {
 
@@ -164,4 +164,27 @@ void appendTraceLine(std::string& out, std::uint64_t pass, std::uint32_t tick, c
     out += '\n';
 }
 
-}  // namespace runner
+std::unique_ptr<TraceFile> TraceFile::create(const std::string& file) {
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    if (out == nullptr) return nullptr;
+    return std::unique_ptr<TraceFile>(new TraceFile(out));
+}
+
+TraceFile::~TraceFile() {
+    close();
+}
+
+void TraceFile::write(std::uint64_t pass, std::uint32_t tick, const Game& game) {
+    line.clear();
+    appendTraceLine(line, pass, tick, game);
+    std::fwrite(line.data(), 1, line.size(), out);
+}
+
+bool TraceFile::close() {
+    if (out == nullptr) return true;
+    const bool written = std::ferror(out) == 0 && std::fclose(out) == 0;
+    out = nullptr;
+    return written;
+}
+
+}  // namespace session

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+// An installed game keeps its bitmaps and default controls file in share/corvanes beside its
+// bin folder, and plays in a folder of the player's own (the XDG data home), where its
+// controls file, log and screenshots live. From the build tree it plays where it is started.
+namespace playerfolder {
+
+// share/corvanes beside the folder of the program, when it holds the game's files.
+std::optional<std::filesystem::path> installedData(const std::filesystem::path& program);
+
+// $XDG_DATA_HOME/corvanes, or ~/.local/share/corvanes; nothing without either variable.
+std::optional<std::filesystem::path> home();
+
+// Makes the folder ready and goes there: created when missing, given the default controls file
+// unless the player has one, and links to every bitmap of `data` (the player's own files of
+// those names are left alone). False when the folder cannot be made or entered.
+bool enter(const std::filesystem::path& data, const std::filesystem::path& folder);
+
+}  // namespace playerfolder

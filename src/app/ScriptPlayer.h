@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "app/InputScript.h"
+
+namespace platform {
+class Backend;
+class ScriptedInput;
+}  // namespace platform
+
+// Plays a script's events into scripted devices, pass by pass.
+class ScriptPlayer {
+public:
+    explicit ScriptPlayer(session::InputScript script) : script(std::move(script)) {}
+
+    // Applies the events of this pass, which must come after the last one played.
+    void play(std::uint64_t pass, platform::ScriptedInput& input, platform::Backend& backend);
+
+private:
+    session::InputScript script;
+    std::size_t next = 0;
+};
