@@ -39,7 +39,7 @@ void GameTest::restart() {
 }
 
 void GameTest::frame(std::initializer_list<int> keys, bool leftButton) {
-    platform::HeadlessInput& input = backend.inputHardware();
+    platform::ScriptedInput& input = backend.inputHardware();
     for (int key : held) input.setKey(key, false);
     held.assign(keys.begin(), keys.end());
     for (int key : held) input.setKey(key, true);
