@@ -209,12 +209,14 @@ bool SdlBackend::takeCloseRequest() {
 }
 
 bool SdlBackend::escapeDown() {
-    if (!videoReady) return false;
-    pumpEvents();
-    const Uint8* keys = SDL_GetKeyboardState(nullptr);
-    const bool down = escapePressed || (keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0) ||
-                      (playing != nullptr && playing->keyDown(DIK_ESCAPE));
-    escapePressed = false;
+    // A session played back ends where its recording did, with or without a display.
+    bool down = playing != nullptr && playing->keyDown(DIK_ESCAPE);
+    if (videoReady) {
+        pumpEvents();
+        const Uint8* keys = SDL_GetKeyboardState(nullptr);
+        down = down || escapePressed || (keys != nullptr && keys[SDL_SCANCODE_ESCAPE] != 0);
+        escapePressed = false;
+    }
     if (down && tap != nullptr) tap->escapeSeen();
     return down;
 }
