@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/Faults.h"
 
@@ -17,6 +18,21 @@ std::set<std::string> tableNames() {
     std::set<std::string> names;
     for (const platform::FaultEntry& entry : platform::faultTable) names.emplace(entry.name);
     return names;
+}
+
+// Every "device.call" in quotes, for the four devices and the bitmap loader.
+std::vector<std::string> quotedFaultNames(const std::string& text) {
+    std::vector<std::string> found;
+    for (const char* device : {"\"window.", "\"display.", "\"input.", "\"sound.", "\"bitmap."}) {
+        for (std::size_t at = text.find(device); at != std::string::npos;
+             at = text.find(device, at + 1)) {
+            std::size_t end = at + std::string(device).size();
+            while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+            if (end < text.size() && text[end] == '"')
+                found.push_back(text.substr(at + 1, end - at - 1));
+        }
+    }
+    return found;
 }
 
 TEST(FaultsTest, EveryFaultHasOneNameFoundByIt) {
@@ -32,7 +48,6 @@ TEST(FaultsTest, EveryFaultHasOneNameFoundByIt) {
 // A fault name written out anywhere in the sources, outside the table, must be one of the
 // table's: the runner lists and injects only what the table holds.
 TEST(FaultsTest, TheSourcesNameNoFaultOutsideTheTable) {
-    const std::regex quoted(R"re("((window|display|input|sound|bitmap)\.[A-Za-z]+)")re");
     const std::set<std::string> names = tableNames();
     int files = 0;
     for (const auto& entry :
@@ -42,8 +57,8 @@ TEST(FaultsTest, TheSourcesNameNoFaultOutsideTheTable) {
         const std::string text{std::istreambuf_iterator<char>(in),
                                std::istreambuf_iterator<char>()};
         ++files;
-        for (std::sregex_iterator m(text.begin(), text.end(), quoted), end; m != end; ++m) {
-            EXPECT_EQ(names.count((*m)[1]), 1u) << entry.path() << ": " << (*m)[1];
+        for (const std::string& name : quotedFaultNames(text)) {
+            EXPECT_EQ(names.count(name), 1u) << entry.path() << ": " << name;
         }
     }
     EXPECT_GT(files, 50);

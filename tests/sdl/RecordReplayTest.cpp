@@ -8,7 +8,6 @@
 #include <iterator>
 #include <map>
 #include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -49,11 +48,16 @@ void click() {
 }
 
 std::vector<std::string> linesWithoutTicks(const fs::path& file) {
-    const std::regex tick(R"("tick":[0-9]+,)");
     std::vector<std::string> lines;
     std::ifstream in(file);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(std::regex_replace(line, tick, ""));
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t tick = line.find("\"tick\":");
+        const std::size_t comma = line.find(',', tick);
+        if (tick != std::string::npos && comma != std::string::npos) {
+            line.erase(tick, comma + 1 - tick);
+        }
+        lines.push_back(line);
+    }
     return lines;
 }
 
