@@ -19,6 +19,7 @@
 #include "bmpwriter/BmpWriter.h"
 #include "log/Log.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/video/WidenPixels.h"
 #include "platform/window/WindowSystem.h"
 
 // The log opens once the runner stands in its working directory, not before main.
@@ -35,20 +36,13 @@ int refuse(const std::string& message) {
     return 2;
 }
 
-// The flipped frame as 8-bit components, each 5- or 6-bit field widened by repeating its top
-// bits.
+// The flipped frame as 8-bit components, each field widened by repeating its top bits.
 platform::Bitmap picture(const platform::HeadlessBackend& backend) {
     platform::Bitmap b;
     b.width = backend.frameWidth();
     b.height = backend.frameHeight();
-    b.pixels.reserve(backend.lastFrame().size());
-    for (const std::uint16_t p : backend.lastFrame()) {
-        const std::uint32_t r = p >> 11;
-        const std::uint32_t g = (p >> 5) & 0x3F;
-        const std::uint32_t bl = p & 0x1F;
-        b.pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) |
-                           (bl << 3 | bl >> 2));
-    }
+    b.pixels.resize(backend.lastFrame().size());
+    platform::widen565(backend.lastFrame().data(), b.pixels.data(), b.pixels.size(), 0);
     return b;
 }
 
