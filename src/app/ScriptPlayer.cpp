@@ -6,8 +6,8 @@
 void ScriptPlayer::play(std::uint64_t pass, platform::ScriptedInput& input,
                         platform::Backend& backend) {
     using Kind = session::ScriptEvent::Kind;
-    for (; next < script.events.size() && script.events[next].pass <= pass; ++next) {
-        const session::ScriptEvent& e = script.events[next];
+    for (; next < inputScript.events.size() && inputScript.events[next].pass <= pass; ++next) {
+        const session::ScriptEvent& e = inputScript.events[next];
         switch (e.kind) {
             case Kind::key:
                 input.setKey(e.a, e.down);

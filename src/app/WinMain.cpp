@@ -1,7 +1,6 @@
 #include "app/WinMain.h"
 
-#include "app/Window.h"
-#include "game/Game.h"
+#include "app/Program.h"
 #include "platform/window/WindowSystem.h"
 
 std::intptr_t messageHandler(platform::WindowHandle window, std::uint32_t message,
@@ -18,13 +17,7 @@ std::intptr_t messageHandler(platform::WindowHandle window, std::uint32_t messag
 }
 
 int winMain(platform::Instance instance, int showCommand, const RunHooks& hooks) {
-    Window window(instance, "CorvanesEngine", messageHandler, 800, 600);
-    platform::showCursor(false);
-    Game game(instance, window.getWindowHandle(), 800, 600);
-    window.show(showCommand);
-    PassHooks passHooks;
-    if (hooks.beforePass) passHooks.before = [&] { return hooks.beforePass(game); };
-    if (hooks.afterPass) passHooks.after = [&] { hooks.afterPass(game); };
-    window.mainLoop(&game, passHooks);
+    Program program(instance, showCommand, hooks);
+    program.mainLoop();
     return 0;
 }

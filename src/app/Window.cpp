@@ -34,15 +34,20 @@ void Window::show(int showCommand) {
 
 std::uintptr_t Window::mainLoop(GameEngine* engine, const PassHooks& hooks) {
     while (running) {
-        if (hooks.before && !hooks.before()) break;
-        if (platform::peekMessage(message)) {
-            if (message.id == platform::message::quit) running = false;
-            platform::translateMessage(message);
-            platform::dispatchMessage(message);
-        }
-        if (platform::escapeKeyDown()) running = false;
-        engine->gameLoop();
-        if (hooks.after) hooks.after();
+        if (!pass(engine, hooks)) break;
     }
     return message.wParam;
+}
+
+bool Window::pass(GameEngine* engine, const PassHooks& hooks) {
+    if (!running || (hooks.before && !hooks.before())) return false;
+    if (platform::peekMessage(message)) {
+        if (message.id == platform::message::quit) running = false;
+        platform::translateMessage(message);
+        platform::dispatchMessage(message);
+    }
+    if (platform::escapeKeyDown()) running = false;
+    engine->gameLoop();
+    if (hooks.after) hooks.after();
+    return running;
 }

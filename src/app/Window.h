@@ -28,6 +28,10 @@ public:
     // Runs one engine frame per pass until a quit message or the Escape key ends the loop;
     // answers the wParam of the last message taken.
     std::uintptr_t mainLoop(GameEngine* engine, const PassHooks& hooks = {});
+    // One pass of that loop, for a host that cannot block and runs the passes itself. False
+    // once the loop has ended: the hook said so, or the pass took the quit message or saw
+    // Escape (its frame still ran).
+    bool pass(GameEngine* engine, const PassHooks& hooks = {});
     platform::WindowHandle getWindowHandle() const { return windowHandle; }
 
 private:

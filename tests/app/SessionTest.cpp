@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "app/GameOptions.h"
 #include "app/InputScript.h"
 #include "app/PlayerFolder.h"
+#include "app/Session.h"
 #include "app/SessionRecorder.h"
 #include "platform/input/KeyCodes.h"
 #include "support/HeadlessTest.h"
@@ -140,6 +142,32 @@ TEST_F(SessionTest, TheGameRefusesBadSessionFilesBeforeAnyWindow) {
         EXPECT_EQ(read("err.txt"), c.message);
         EXPECT_FALSE(fs::exists(path("run/log.txt"))) << "nothing is written: " << c.args;
     }
+}
+
+// A host that cannot block runs the passes one at a time; they play a recorded session exactly
+// as the runner's own loop does, and stop at the pass limit.
+TEST_F(SessionTest, PassesRunOneAtATimePlayAsTheRunnersLoop) {
+    copyGameFiles();
+    const std::string script = CORVANES_SOURCE_DIR "/tests/regression/combat.txt";
+    const std::string command = std::string("'") + CORVANES_HEADLESS + "' --frames 900 --dir '" +
+                                workDir.string() + "' --input '" + script + "' --trace '" +
+                                path("runner.jsonl").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    Session stepped("corvanes-headless", platform::Instance{});
+    ASSERT_TRUE(stepped.readScript(script));
+    ASSERT_TRUE(stepped.createTrace(path("stepped.jsonl").string()));
+    stepped.limitPasses(900);
+    if (stepped.script().usesJoystick) backend.inputHardware().attachJoystick(true);
+    stepped.start(backend, backend.inputHardware());
+    std::uint64_t passes = 0;
+    while (stepped.pass()) ++passes;
+    EXPECT_EQ(stepped.finish(), 0);
+    EXPECT_EQ(passes, 900u);
+    EXPECT_EQ(stepped.passes(), 900u);
+    const std::string trace = read("stepped.jsonl");
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 900);
+    EXPECT_EQ(trace, read("runner.jsonl"));
 }
 
 TEST_F(SessionTest, AnInstalledGamePlaysInThePlayersOwnFolder) {

@@ -3,24 +3,16 @@
 // injected faults. See RunnerOptions.h and app/InputScript.h for the interface.
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "RunnerOptions.h"
-#include "app/InputScript.h"
-#include "app/ScriptPlayer.h"
-#include "app/Trace.h"
-#include "app/WinMain.h"
+#include "app/Session.h"
 #include "bmpwriter/BmpWriter.h"
-#include "log/Log.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/video/WidenPixels.h"
-#include "platform/window/WindowSystem.h"
 
 // The log opens once the runner stands in its working directory, not before main.
 const char* logFileAtStart() {
@@ -30,11 +22,6 @@ const char* logFileAtStart() {
 namespace {
 
 namespace fs = std::filesystem;
-
-int refuse(const std::string& message) {
-    std::cerr << "corvanes-headless: " << message << '\n';
-    return 2;
-}
 
 // The flipped frame as 8-bit components, each field widened by repeating its top bits.
 platform::Bitmap picture(const platform::HeadlessBackend& backend) {
@@ -49,11 +36,12 @@ platform::Bitmap picture(const platform::HeadlessBackend& backend) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    Session session("corvanes-headless", platform::Instance{argv[0]});
     runner::RunnerOptions options;
     std::string error;
     if (!runner::parseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), options,
                                     error)) {
-        return refuse(error);
+        return session.refuse(error);
     }
     if (options.listFaults) {
         for (const platform::FaultEntry& entry : platform::faultTable) {
@@ -63,29 +51,21 @@ int main(int argc, char** argv) {
     }
 
     // Everything is checked before anything is written.
-    session::InputScript script;
-    if (!options.input.empty() && !session::readInputScript(options.input, script, error)) {
-        return refuse(error);
-    }
+    if (!options.input.empty() && !session.readScript(options.input)) return 2;
     std::error_code failure;
     if (!options.dir.empty() && !fs::is_directory(options.dir, failure)) {
-        return refuse("--dir: \"" + options.dir + "\" is no directory");
+        return session.refuse("--dir: \"" + options.dir + "\" is no directory");
     }
     for (runner::Shot& shot : options.shots) {
         const fs::path file = fs::absolute(shot.file, failure);
         const fs::path folder = file.parent_path();
         if (failure || !fs::is_directory(folder, failure) || access(folder.c_str(), W_OK) != 0) {
-            return refuse("--shot: cannot write \"" + shot.file + "\"");
+            return session.refuse("--shot: cannot write \"" + shot.file + "\"");
         }
         shot.file = file.string();
     }
-    std::unique_ptr<session::TraceFile> trace;
-    if (!options.trace.empty()) {
-        trace = session::TraceFile::create(options.trace);
-        if (!trace) return refuse("--trace: cannot write \"" + options.trace + "\"");
-    }
+    if (!options.trace.empty() && !session.createTrace(options.trace)) return 2;
     if (!options.dir.empty()) fs::current_path(options.dir);
-    logFile.open("log.txt", std::ios::out | std::ios::trunc);
 
     platform::HeadlessBackend backend;
     for (const runner::FaultRequest& f : options.faults) {
@@ -95,22 +75,11 @@ int main(int argc, char** argv) {
             backend.fail(f.fault);
         }
     }
-    if (script.usesJoystick) backend.inputHardware().attachJoystick(true);
-    platform::setBackend(&backend);
+    if (session.script().usesJoystick) backend.inputHardware().attachJoystick(true);
 
-    ScriptPlayer player(std::move(script));
-    std::uint64_t pass = 0;
-    std::uint32_t tick = 0;
     bool shotsWritten = true;
-    RunHooks hooks;
-    hooks.beforePass = [&](const Game&) {
-        if (pass >= options.frames) return false;
-        tick = platform::tickCount();
-        player.play(pass, backend.inputHardware(), backend);
-        return true;
-    };
-    hooks.afterPass = [&](const Game& game) {
-        if (trace) trace->write(pass, tick, game);
+    Session::Extras extras;
+    extras.afterPass = [&](std::uint64_t pass, const Game&) {
         for (const runner::Shot& shot : options.shots) {
             if (shot.pass != pass) continue;
             if (!bmpwriter::writeFile(shot.file, bmpwriter::encodeBmp(picture(backend)))) {
@@ -118,13 +87,8 @@ int main(int argc, char** argv) {
                 shotsWritten = false;
             }
         }
-        ++pass;
     };
-    const int status = winMain(platform::Instance{argv[0]}, 1, hooks);
-    platform::setBackend(nullptr);
-    if (trace && !trace->close()) {
-        std::cerr << "corvanes-headless: cannot write \"" << options.trace << "\"\n";
-        return 1;
-    }
+    session.limitPasses(options.frames);
+    const int status = session.run(backend, backend.inputHardware(), extras);
     return shotsWritten ? status : 1;
 }
