@@ -9,10 +9,14 @@
 //                    quits
 //   --trace FILE     a JSON line of the game's state after every pass
 struct GameOptions {
+    bool help = false;
     std::string record;
     std::string playback;
     std::string trace;
 };
+
+// What --help prints.
+extern const char* const gameUsage;
 
 // Reads the arguments after the program's name; on a bad one answers false with a message
 // that names it.

@@ -1,10 +1,11 @@
 #include "app/InputScript.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
+
+#include "app/Base64.h"
+#include "app/CommandLineFiles.h"
 
 namespace session {
 
@@ -40,16 +41,54 @@ std::optional<bool> upOrDown(std::string_view word) {
     return std::nullopt;
 }
 
+// The events a line can hold, by their first words, with the number of words in all.
+struct Form {
+    std::string_view first;
+    std::string_view second;
+    std::size_t words;
+    std::string_view shape;
+};
+constexpr Form forms[] = {
+    {"close", "", 2, "PASS close"},
+    {"key", "", 4, "PASS key CODE down|up"},
+    {"mouse", "move", 5, "PASS mouse move DX DY"},
+    {"mouse", "button", 5, "PASS mouse button B down|up"},
+    {"joystick", "axes", 5, "PASS joystick axes X Y"},
+    {"joystick", "button", 5, "PASS joystick button B down|up"},
+    {"controls", "", 3, "PASS controls BASE64|-"},
+};
+
+// The event's form, or what is wrong with its words.
+const Form* formOf(const std::vector<std::string_view>& w, std::string& what) {
+    for (const Form& f : forms) {
+        if (w[1] != f.first || (!f.second.empty() && (w.size() < 3 || w[2] != f.second))) continue;
+        if (w.size() > f.words) {
+            what = "\"" + std::string(w[f.words]) + "\" is one word too many for \"" +
+                   std::string(f.shape) + "\"";
+        } else if (w.size() < f.words) {
+            what = "too few words for \"" + std::string(f.shape) + "\"";
+        } else {
+            return &f;
+        }
+        return nullptr;
+    }
+    const bool twoWords = (w[1] == "mouse" || w[1] == "joystick") && w.size() > 2;
+    what =
+        "unknown event \"" + std::string(w[1]) + (twoWords ? " " + std::string(w[2]) : "") + "\"";
+    return nullptr;
+}
+
 // One event from the words after its pass number, or a description of what is wrong.
 std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::string& what) {
     using Kind = ScriptEvent::Kind;
+    const Form* form = formOf(w, what);
+    if (form == nullptr) return std::nullopt;
     ScriptEvent e;
-    const std::size_t n = w.size();
-    if (w[1] == "close" && n == 2) {
+    if (w[1] == "close") {
         e.kind = Kind::close;
         return e;
     }
-    if (w[1] == "key" && n == 4) {
+    if (w[1] == "key") {
         const auto code = number(w[2], 0, 255);
         const auto down = upOrDown(w[3]);
         if (!code) what = "a key code is 0 to 255";
@@ -58,7 +97,7 @@ std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::st
         e = {0, Kind::key, *code, 0, *down};
         return e;
     }
-    if (w[1] == "mouse" && n == 5 && w[2] == "move") {
+    if (w[2] == "move") {
         const auto dx = number(w[3], -1000000, 1000000);
         const auto dy = number(w[4], -1000000, 1000000);
         if (!dx || !dy) {
@@ -68,7 +107,7 @@ std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::st
         e = {0, Kind::mouseMove, *dx, *dy, false};
         return e;
     }
-    if ((w[1] == "mouse" || w[1] == "joystick") && n == 5 && w[2] == "button") {
+    if (w[2] == "button") {
         const bool mouse = w[1] == "mouse";
         const auto button = number(w[3], 0, mouse ? 3 : 9);
         const auto down = upOrDown(w[4]);
@@ -78,19 +117,14 @@ std::optional<ScriptEvent> event(const std::vector<std::string_view>& w, std::st
         e = {0, mouse ? Kind::mouseButton : Kind::joystickButton, *button, 0, *down};
         return e;
     }
-    if (w[1] == "joystick" && n == 5 && w[2] == "axes") {
-        const auto x = number(w[3], -32768, 32767);
-        const auto y = number(w[4], -32768, 32767);
-        if (!x || !y) {
-            what = "joystick axes are -32768 to 32767";
-            return std::nullopt;
-        }
-        e = {0, Kind::joystickAxes, *x, *y, false};
-        return e;
+    const auto x = number(w[3], -32768, 32767);
+    const auto y = number(w[4], -32768, 32767);
+    if (!x || !y) {
+        what = "joystick axes are -32768 to 32767";
+        return std::nullopt;
     }
-    what = "unknown event \"" + std::string(w[1]) + (n > 2 ? " " + std::string(w[2]) : "") +
-           "\" or wrong number of words";
-    return std::nullopt;
+    e = {0, Kind::joystickAxes, *x, *y, false};
+    return e;
 }
 
 }  // namespace
@@ -120,6 +154,16 @@ bool parseInputScript(std::string_view text, InputScript& script, std::string& e
         if (*pass < lastPass) return fail("passes must not go backwards");
         if (words.size() < 2) return fail("a pass number needs an event after it");
         std::string what;
+        if (words[1] == "controls" && formOf(words, what) != nullptr) {
+            ControlsRead read{*pass, std::nullopt};
+            if (words[2] != "-") {
+                read.file = decodeBase64(words[2]);
+                if (!read.file) return fail("a controls line carries base64 bytes, or \"-\"");
+            }
+            lastPass = *pass;
+            script.controls.push_back(std::move(read));
+            continue;
+        }
         std::optional<ScriptEvent> e = event(words, what);
         if (!e) return fail(what);
         e->pass = *pass;
@@ -132,10 +176,10 @@ bool parseInputScript(std::string_view text, InputScript& script, std::string& e
 }
 
 bool readInputScript(const std::string& file, InputScript& script, std::string& error) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.is_open() || in.bad()) {
-        error = "cannot read the input script \"" + file + "\"";
+    std::string text;
+    std::string why;
+    if (!readPlainFile(file, text, why)) {
+        error = "cannot read the input script \"" + file + "\"" + (why.empty() ? "" : ": " + why);
         return false;
     }
     if (parseInputScript(text, script, error)) return true;
@@ -162,6 +206,10 @@ std::string scriptLine(const ScriptEvent& e) {
             break;
     }
     return pass + "close";
+}
+
+std::string scriptLine(const ControlsRead& read) {
+    return std::to_string(read.pass) + " controls " + (read.file ? encodeBase64(*read.file) : "-");
 }
 
 }  // namespace session

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@
 //   F joystick axes X Y         raw -32768 to 32767
 //   F joystick button B down|up B 0 to 9
 //   F close                     the window is closed
+//   F controls BASE64|-         the controls file as the game read it at that pass (its bytes in
+//                               base64), or "-" when it could not be opened; from that pass on
+//                               the game reads these bytes instead of the folder's file
 // "#" starts a comment, blank lines are ignored, and passes never go backwards.
 namespace session {
 
@@ -27,8 +31,18 @@ struct ScriptEvent {
     friend bool operator==(const ScriptEvent&, const ScriptEvent&) = default;
 };
 
+// A controls line: the game's read of its controls file at that pass.
+struct ControlsRead {
+    std::uint64_t pass = 0;
+    // The bytes; nothing for a file that could not be opened.
+    std::optional<std::string> file;
+
+    friend bool operator==(const ControlsRead&, const ControlsRead&) = default;
+};
+
 struct InputScript {
     std::vector<ScriptEvent> events;
+    std::vector<ControlsRead> controls;
     // Some event is the joystick's: the run has one attached from the start.
     bool usesJoystick = false;
 };
@@ -41,10 +55,12 @@ inline constexpr std::string_view recordingMark = "# corvanes recording";
 // not read as an event is where the game stopped writing, and is left out.
 bool parseInputScript(std::string_view text, InputScript& script, std::string& error);
 
-// Reads the script in a file; the message names the file, and the line when there is one.
+// Reads the script in a file, which must be a plain file that can be read; the message names
+// the file, and the line when there is one.
 bool readInputScript(const std::string& file, InputScript& script, std::string& error);
 
 // The event as a script line, without its line end.
 std::string scriptLine(const ScriptEvent& event);
+std::string scriptLine(const ControlsRead& read);
 
 }  // namespace session

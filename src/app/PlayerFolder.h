@@ -8,6 +8,9 @@
 // controls file, log and screenshots live. From the build tree it plays where it is started.
 namespace playerfolder {
 
+// True when the folder holds any of the game's bitmaps.
+bool holdsBitmaps(const std::filesystem::path& folder);
+
 // share/corvanes beside the folder of the program, when it holds the game's files.
 std::optional<std::filesystem::path> installedData(const std::filesystem::path& program);
 

@@ -3,9 +3,21 @@
 #include "platform/Backend.h"
 #include "platform/input/ScriptedInput.h"
 
+void ScriptPlayer::load(session::InputScript script) {
+    inputScript = std::move(script);
+    next = 0;
+    nextControls = 0;
+    controls = nullptr;
+}
+
 void ScriptPlayer::play(std::uint64_t pass, platform::ScriptedInput& input,
                         platform::Backend& backend) {
     using Kind = session::ScriptEvent::Kind;
+    for (; nextControls < inputScript.controls.size() &&
+           inputScript.controls[nextControls].pass <= pass;
+         ++nextControls) {
+        controls = &inputScript.controls[nextControls];
+    }
     for (; next < inputScript.events.size() && inputScript.events[next].pass <= pass; ++next) {
         const session::ScriptEvent& e = inputScript.events[next];
         switch (e.kind) {
@@ -29,4 +41,10 @@ void ScriptPlayer::play(std::uint64_t pass, platform::ScriptedInput& input,
                 break;
         }
     }
+}
+
+bool ScriptPlayer::standIn(const std::string& name, std::optional<std::string>& bytes) {
+    if (controls == nullptr || name != "controls.cfg") return false;
+    bytes = controls->file;
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@ class Program;
 
 namespace platform {
 class Backend;
+class FileTap;
 class ScriptedInput;
 }  // namespace platform
 
@@ -32,6 +34,8 @@ public:
     struct Extras {
         std::function<void(std::uint64_t pass)> beforePass;
         std::function<void(std::uint64_t pass, const Game& game)> afterPass;
+        // What stands between the game and its files (a recorder); else the script does.
+        platform::FileTap* files = nullptr;
     };
 
     // `name` starts every line the session prints.
@@ -50,15 +54,23 @@ public:
     void limitPasses(std::uint64_t frames) { limit = frames; }
     const session::InputScript& script() const { return player.script(); }
 
+    // Goes to the folder the game plays in, before the log opens there. A folder given on the
+    // command line is used as it is. Otherwise an installed program plays in the player's own
+    // folder; else the working folder when it holds the game's bitmaps; else the program's own
+    // folder when that does; else the working folder all the same. Where the folder holds no
+    // bitmaps, one line on stderr says so. False, with the refusal printed, when the player's
+    // folder cannot be made.
+    bool settle(const std::filesystem::path& program, const std::string& given = {});
+
     // Opens the log in the working folder, installs the backend, and starts the program, whose
     // passes play the script into `input`.
-    void start(platform::Backend& backend, platform::ScriptedInput& input, Extras extras = {});
+    void start(platform::Backend& backend, platform::ScriptedInput& input, Extras extras);
     // One pass; false once the program's loop has ended.
     bool pass();
     // The program torn down, the backend uninstalled and the trace closed: the exit status.
     int finish();
     // All three, with the window's own loop.
-    int run(platform::Backend& backend, platform::ScriptedInput& input, Extras extras = {});
+    int run(platform::Backend& backend, platform::ScriptedInput& input, Extras extras);
 
     std::uint64_t passes() const { return passCount; }
 

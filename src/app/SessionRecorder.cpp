@@ -69,6 +69,11 @@ void SessionRecorder::closeTaken() {
     write(session::ScriptEvent::Kind::close, 0, 0, false);
 }
 
+void SessionRecorder::fileRead(const std::string& name, const std::optional<std::string>& bytes) {
+    if (name != "controls.cfg") return;
+    std::fputs((session::scriptLine(session::ControlsRead{pass, bytes}) + "\n").c_str(), out);
+}
+
 void SessionRecorder::escapeSeen() {
     escapeThisPass = true;
     if (keys[platform::DIK_ESCAPE]) return;

@@ -7,13 +7,14 @@
 #include <string>
 
 #include "app/InputScript.h"
+#include "platform/files/FileTap.h"
 #include "platform/input/SessionTap.h"
 
 // Writes down what the game reads on each pass as an input script that replays the session:
 // the changes of the key snapshot, the mouse's motion and buttons, the joystick, close
-// requests and Escape. Every pass's lines reach the file when the pass ends, so a session cut
-// short keeps what was played.
-class SessionRecorder : public platform::SessionTap {
+// requests and Escape, and the controls file each time the game reads it. Every pass's lines reach
+// the file when the pass ends, so a session cut short keeps what was played.
+class SessionRecorder : public platform::SessionTap, public platform::FileTap {
 public:
     // Null, with nothing written, when the file cannot be made.
     static std::unique_ptr<SessionRecorder> create(const std::string& file);
@@ -27,6 +28,9 @@ public:
     void joystickRead(const platform::JoystickReading& reading) override;
     void closeTaken() override;
     void escapeSeen() override;
+
+    bool standIn(const std::string&, std::optional<std::string>&) override { return false; }
+    void fileRead(const std::string& name, const std::optional<std::string>& bytes) override;
 
 private:
     explicit SessionRecorder(std::FILE* out);

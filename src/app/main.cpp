@@ -1,10 +1,11 @@
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/CommandLineFiles.h"
 #include "app/GameOptions.h"
-#include "app/PlayerFolder.h"
 #include "app/Session.h"
 #include "app/SessionRecorder.h"
 #include "platform/input/ScriptedInput.h"
@@ -22,23 +23,23 @@ int main(int argc, char** argv) {
     if (!parseGameOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
         return session.refuse(error);
     }
+    if (options.help) {
+        std::cout << gameUsage;
+        return 0;
+    }
     // Files named on the command line are where the player stands, whatever folder the game
     // then plays in; all of them are checked before any window opens.
     if (!options.playback.empty() && !session.readScript(options.playback)) return 2;
     std::unique_ptr<SessionRecorder> recorder;
     if (!options.record.empty()) {
         recorder = SessionRecorder::create(options.record);
-        if (!recorder) return session.refuse("--record: cannot write \"" + options.record + "\"");
+        if (!recorder)
+            return session.refuse("--record: cannot write \"" + options.record +
+                                  "\"" + session::whyNotWritten(options.record));
     }
     if (!options.trace.empty() && !session.createTrace(options.trace)) return 2;
     std::error_code failure;
-    const std::filesystem::path program = std::filesystem::canonical("/proc/self/exe", failure);
-    if (const auto data = playerfolder::installedData(program)) {
-        const auto folder = playerfolder::home();
-        if (!folder || !playerfolder::enter(*data, *folder)) {
-            return session.refuse("cannot make the player's folder (XDG_DATA_HOME or HOME)");
-        }
-    }
+    if (!session.settle(std::filesystem::canonical("/proc/self/exe", failure))) return 2;
 
     platform::SdlBackend backend;
     platform::ScriptedInput scripted;
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
         backend.setTap(recorder.get());
         extras.beforePass = [&](std::uint64_t pass) { recorder->beginPass(pass); };
         extras.afterPass = [&](std::uint64_t, const Game&) { recorder->endPass(); };
+        extras.files = recorder.get();
     }
     const int status = session.run(backend, scripted, extras);
     backend.setTap(nullptr);

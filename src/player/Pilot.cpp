@@ -1,11 +1,10 @@
 #include "player/Pilot.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "log/Log.h"
+#include "platform/files/InputFile.h"
 
 namespace {
 
@@ -66,12 +65,8 @@ private:
 }  // namespace
 
 Pilot::Pilot(std::string) {
-    // Only a plain file is read: a pipe would wait for a writer, a device might never end.
-    std::error_code error;
-    const bool plainFile = std::filesystem::is_regular_file("controls.cfg", error);
-    std::ifstream file;
-    if (plainFile) file.open("controls.cfg");
-    if (!file.is_open()) {
+    platform::InputFile file("controls.cfg");
+    if (!file.isOpen()) {
         logLine("ERROR: unable to open controls.cfg");
         return;
     }
@@ -90,18 +85,17 @@ Pilot::Pilot(std::string) {
 
     std::array<char, 1 << 16> buffer;
     long long total = 0;
-    while (entry < entryCount && total < maximumFileBytes && file) {
-        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        const std::streamsize got = file.gcount();
-        if (got <= 0) break;
-        for (std::streamsize i = 0; i < got && entry < entryCount; ++i) {
-            if (buffer[static_cast<std::size_t>(i)] == '\n') {
+    while (entry < entryCount && total < maximumFileBytes) {
+        const std::size_t got = file.read(buffer.data(), buffer.size());
+        if (got == 0) break;
+        for (std::size_t i = 0; i < got && entry < entryCount; ++i) {
+            if (buffer[i] == '\n') {
                 endLine();
             } else {
-                line.take(buffer[static_cast<std::size_t>(i)]);
+                line.take(buffer[i]);
             }
         }
-        total += got;
+        total += static_cast<long long>(got);
     }
     // A last line without a line feed still counts.
     if (entry < entryCount && line.hasStarted()) endLine();

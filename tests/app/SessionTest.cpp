@@ -58,6 +58,9 @@ TEST_F(SessionTest, TheRecorderWritesWhatTheGameReadAsAScriptThatReadsBack) {
         r->endPass();
         // Escape is seen before the pass's key snapshot, which may no longer hold it.
         r->beginPass(4);
+        r->fileRead("controls.cfg", std::string("0\n44\n"));
+        r->fileRead("drone.bmp", std::string("BM"));  // only the controls file is carried
+        r->fileRead("controls.cfg", std::nullopt);
         r->closeTaken();
         r->escapeSeen();
         keys[platform::DIK_Z] = 0;
@@ -81,6 +84,7 @@ TEST_F(SessionTest, TheRecorderWritesWhatTheGameReadAsAScriptThatReadsBack) {
                                  {4, Kind::key, 44, 0, false},
                              }));
     EXPECT_TRUE(script.usesJoystick);
+    EXPECT_EQ(script.controls, (std::vector<session::ControlsRead>{{4, "0\n44\n"}, {4, {}}}));
 }
 
 TEST_F(SessionTest, ARecordingCutOffMidLineReplaysUpToItsLastWholeLine) {
@@ -91,7 +95,7 @@ TEST_F(SessionTest, ARecordingCutOffMidLineReplaysUpToItsLastWholeLine) {
     EXPECT_EQ(script.events.size(), 2u);
     // A script of the player's own is not a recording: a bad last line is refused.
     EXPECT_FALSE(session::parseInputScript("0 key 57 down\n9 key 2", script, error));
-    EXPECT_EQ(error, "line 2: unknown event \"key 2\" or wrong number of words");
+    EXPECT_EQ(error, "line 2: too few words for \"PASS key CODE down|up\"");
     // The same for a bad line before the last one of a recording.
     EXPECT_FALSE(
         session::parseInputScript("# corvanes recording\n0 key 999 down\n", script, error));
@@ -132,6 +136,8 @@ TEST_F(SessionTest, TheGameRefusesBadSessionFilesBeforeAnyWindow) {
         {"--playback missing.txt", "corvanes: cannot read the input script \"missing.txt\"\n"},
         {"--playback bad.txt", "corvanes: bad.txt: line 2: a key goes down or up\n"},
         {"--speed 2", "corvanes: unknown option \"--speed\"\n"},
+        {"--playback .", "corvanes: cannot read the input script \".\": it is a folder\n"},
+        {"--trace .", "corvanes: --trace: cannot write \".\": it is a folder\n"},
     };
     for (const auto& c : cases) {
         const std::string command =
@@ -159,7 +165,7 @@ TEST_F(SessionTest, PassesRunOneAtATimePlayAsTheRunnersLoop) {
     ASSERT_TRUE(stepped.createTrace(path("stepped.jsonl").string()));
     stepped.limitPasses(900);
     if (stepped.script().usesJoystick) backend.inputHardware().attachJoystick(true);
-    stepped.start(backend, backend.inputHardware());
+    stepped.start(backend, backend.inputHardware(), {});
     std::uint64_t passes = 0;
     while (stepped.pass()) ++passes;
     EXPECT_EQ(stepped.finish(), 0);

@@ -98,6 +98,12 @@ TEST_F(HeadlessRunTest, BadArgumentsAndScriptsAreRefusedBeforeAnythingIsWritten)
          "corvanes-headless: --shot: cannot write \"nowhere/s.bmp\"\n"},
         {"--frames 5 --trace nowhere/t.jsonl",
          "corvanes-headless: --trace: cannot write \"nowhere/t.jsonl\"\n"},
+        {"--frames 5 --trace t.jsonl --input .",
+         "corvanes-headless: cannot read the input script \".\": it is a folder\n"},
+        {"--frames 5 --trace t.jsonl --shot 2:.",
+         "corvanes-headless: --shot: cannot write \".\": it is a folder\n"},
+        {"--frames 10 --trace t.jsonl --shot 50:x.bmp",
+         "corvanes-headless: --shot: pass 50 is never run: --frames 10 runs passes 0 to 9\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.arguments), 2) << c.arguments;

@@ -17,6 +17,23 @@ std::optional<std::uint64_t> count(const std::string& word) {
 
 }  // namespace
 
+const char* const runnerUsage =
+    "usage: corvanes-headless --frames N [--dir DIR] [--input FILE] [--trace FILE]\n"
+    "                         [--shot PASS:FILE]... [--fail NAME[:K]]... [--list-faults]\n"
+    "Runs the game without a window on a virtual clock: a pass is 16 ms of game time, so 3750\n"
+    "passes are a minute.\n"
+    "  --frames N        run N passes (0 or more), then shut down as after Escape\n"
+    "  --dir DIR         play in DIR, which should hold the game's bitmaps and controls.cfg;\n"
+    "                    log.txt is written there (default: as the game finds its folder)\n"
+    "  --input FILE      play an input script or a recording instead of idle devices\n"
+    "  --trace FILE      write a JSON line of the game's state after every pass\n"
+    "  --shot PASS:FILE  write the picture after pass PASS (below N) as a .bmp\n"
+    "  --fail NAME[:K]   make a platform call fail, every time or only its K-th call\n"
+    "  --list-faults     print the names --fail takes\n"
+    "  -h, --help        show this text\n"
+    "Example: corvanes-headless --frames 3750 --dir build/game --input session.txt --trace "
+    "t.jsonl\n";
+
 bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& options,
                         std::string& error) {
     options = RunnerOptions{};
@@ -27,6 +44,10 @@ bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& opt
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+            continue;
+        }
         if (option == "--list-faults") {
             options.listFaults = true;
             continue;
@@ -74,7 +95,7 @@ bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& opt
             options.faults.push_back(request);
         }
     }
-    if (!framesGiven && !options.listFaults) return fail("--frames N is needed");
+    if (!framesGiven && !options.listFaults && !options.help) return fail("--frames N is needed");
     return true;
 }
 

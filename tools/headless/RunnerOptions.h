@@ -30,7 +30,11 @@ struct RunnerOptions {
     std::vector<Shot> shots;
     std::vector<FaultRequest> faults;
     bool listFaults = false;
+    bool help = false;
 };
+
+// What --help prints.
+extern const char* const runnerUsage;
 
 // Reads the arguments after the program's name. On a bad one answers false with a message that
 // names it.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RunnerOptions.h"
+#include "app/CommandLineFiles.h"
 #include "app/Session.h"
 #include "bmpwriter/BmpWriter.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
                                     error)) {
         return session.refuse(error);
     }
+    if (options.help) {
+        std::cout << runner::runnerUsage;
+        return 0;
+    }
     if (options.listFaults) {
         for (const platform::FaultEntry& entry : platform::faultTable) {
             std::cout << entry.name << '\n';
@@ -59,13 +64,21 @@ int main(int argc, char** argv) {
     for (runner::Shot& shot : options.shots) {
         const fs::path file = fs::absolute(shot.file, failure);
         const fs::path folder = file.parent_path();
-        if (failure || !fs::is_directory(folder, failure) || access(folder.c_str(), W_OK) != 0) {
-            return session.refuse("--shot: cannot write \"" + shot.file + "\"");
+        if (failure || !fs::is_directory(folder, failure) || access(folder.c_str(), W_OK) != 0 ||
+            fs::is_directory(file, failure)) {
+            return session.refuse("--shot: cannot write \"" + shot.file +
+                                  "\"" + session::whyNotWritten(shot.file));
+        }
+        if (shot.pass >= options.frames) {
+            return session.refuse(
+                "--shot: pass " + std::to_string(shot.pass) + " is never run: --frames " +
+                std::to_string(options.frames) + " runs passes 0 to " +
+                (options.frames == 0 ? std::string("none") : std::to_string(options.frames - 1)));
         }
         shot.file = file.string();
     }
     if (!options.trace.empty() && !session.createTrace(options.trace)) return 2;
-    if (!options.dir.empty()) fs::current_path(options.dir);
+    if (!session.settle(fs::canonical("/proc/self/exe", failure), options.dir)) return 2;
 
     platform::HeadlessBackend backend;
     for (const runner::FaultRequest& f : options.faults) {
