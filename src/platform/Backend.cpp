@@ -21,10 +21,6 @@ Backend& backend() {
     return *current;
 }
 
-bool hasBackend() {
-    return current != nullptr;
-}
-
 void setBackend(Backend* backend) {
     current = backend;
 }

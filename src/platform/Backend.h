@@ -63,6 +63,9 @@ public:
     // The green mask of the screen's 16-bit pixels: 0x07E0 for 5-6-5.
     virtual std::uint32_t displayGreenMask() { return 0x07E0; }
     virtual void present(const Surface& frame) = 0;
+    // A surface this backend presented is going away: a backend that reads the presented
+    // pixels later keeps its own copy now.
+    virtual void surfaceGone(const Surface& frame) { (void)frame; }
 
     // Sound output: opens the machine's sound output at the mixer's rate, 16-bit stereo, and
     // pulls frames from the mixer until it is closed. False when there is no sound output.
@@ -83,7 +86,6 @@ public:
 
 // The installed backend. Installing one makes it current; the caller keeps ownership.
 Backend& backend();
-bool hasBackend();
 void setBackend(Backend* backend);
 
 }  // namespace platform

@@ -65,6 +65,13 @@ TEST_F(FramePacingTest, EveryFrameIsClearedToBlackAndFlipped) {
     game.gameLoop();
     EXPECT_EQ(backend.framePixel(10, 10), 0x0000);
     EXPECT_EQ(backend.framesPresented(), 2u);
+    // The last frame stays readable once the screen that showed it is gone.
+    game.work = [](ScriptedEngine& e) { e.drawPixel(799, 599, 31, 0, 0); };
+    game.gameLoop();
+    engine.reset();
+    EXPECT_EQ(backend.framePixel(799, 599), 0xF800);
+    EXPECT_EQ(backend.lastFrame().size(), 800u * 600u);
+    EXPECT_EQ(backend.lastFrame().back(), 0xF800);
 }
 
 TEST_F(FramePacingTest, AFailedFlipIsLoggedOnEveryFrameItFails) {

@@ -104,15 +104,34 @@ bool HeadlessBackend::setDisplayMode(int width, int height, int) {
 }
 
 void HeadlessBackend::present(const Surface& surface) {
+    shown = &surface;
     lastWidth = surface.width();
     lastHeight = surface.height();
+    ++presented;
+}
+
+void HeadlessBackend::surfaceGone(const Surface& surface) {
+    if (&surface != shown) return;
+    lastFrame();
+    shown = nullptr;
+}
+
+const std::vector<std::uint16_t>& HeadlessBackend::lastFrame() const {
+    if (shown == nullptr || copied == presented) return frame;
     frame.resize(static_cast<std::size_t>(lastWidth) * static_cast<std::size_t>(lastHeight));
     for (int y = 0; y < lastHeight; ++y) {
         std::copy_n(
-            surface.row(y), lastWidth,
+            shown->row(y), lastWidth,
             frame.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth));
     }
-    ++presented;
+    copied = presented;
+    return frame;
+}
+
+std::uint16_t HeadlessBackend::framePixel(int x, int y) const {
+    if (shown != nullptr) return shown->pixel(x, y);
+    return frame[static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth) +
+                 static_cast<std::size_t>(x)];
 }
 
 bool HeadlessBackend::openAudio(Mixer& mixer) {

@@ -55,6 +55,7 @@ public:
     bool setDisplayMode(int width, int height, int bitsPerPixel) override;
     std::uint32_t displayGreenMask() override { return greenMask; }
     void present(const Surface& frame) override;
+    void surfaceGone(const Surface& frame) override;
 
     // The sound card: one output at a time, which plays only when asked to render.
     bool openAudio(Mixer& mixer) override;
@@ -83,15 +84,13 @@ public:
     int displayWidth() const { return modeWidth; }
     int displayHeight() const { return modeHeight; }
 
-    // The last frame presented, row by row without padding.
+    // The last frame presented, row by row without padding. It is read off the presented
+    // surface when it is asked for, not copied on every pass: most passes are never looked at.
     std::uint64_t framesPresented() const { return presented; }
     int frameWidth() const { return lastWidth; }
     int frameHeight() const { return lastHeight; }
-    const std::vector<std::uint16_t>& lastFrame() const { return frame; }
-    std::uint16_t framePixel(int x, int y) const {
-        return frame[static_cast<std::size_t>(y) * static_cast<std::size_t>(lastWidth) +
-                     static_cast<std::size_t>(x)];
-    }
+    const std::vector<std::uint16_t>& lastFrame() const;
+    std::uint16_t framePixel(int x, int y) const;
 
 private:
     struct Window {
@@ -124,7 +123,11 @@ private:
     std::uint64_t presented = 0;
     int lastWidth = 0;
     int lastHeight = 0;
-    std::vector<std::uint16_t> frame;
+    // The surface last presented while it lives; `frame` holds a copy of it as of pass
+    // `copied`.
+    const Surface* shown = nullptr;
+    mutable std::vector<std::uint16_t> frame;
+    mutable std::uint64_t copied = 0;
     Mixer* audioMixer = nullptr;
 };
 

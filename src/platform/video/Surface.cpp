@@ -32,7 +32,9 @@ Surface::Surface(int width, int height, PixelFormat format)
              0),
       context(*this) {}
 
-Surface::~Surface() = default;
+Surface::~Surface() {
+    if (shownBy != nullptr) shownBy->surfaceGone(*this);
+}
 
 bool Surface::getSurfaceDesc(SurfaceDesc& out) const {
     if (backend().faultInjected(Fault::displaySurfaceDesc)) return false;
@@ -177,7 +179,8 @@ bool Surface::flip() {
     std::swap(pixels, attached->pixels);
     touch();
     attached->touch();
-    backend().present(*this);
+    shownBy = &backend();
+    shownBy->present(*this);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class Backend;
 class BlitCache;
 class Clipper;
 
@@ -115,6 +116,8 @@ private:
     std::unique_ptr<Surface> attached;
     std::uint64_t version = 0;
     std::unique_ptr<BlitCache> sourceCache;
+    // The backend this surface was last presented to, told when the surface goes.
+    Backend* shownBy = nullptr;
 };
 
 }  // namespace platform
