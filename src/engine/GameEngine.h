@@ -8,6 +8,7 @@
 #include "platform/video/Surface.h"
 #include "platform/window/WindowTypes.h"
 
+class DrawObserver;
 class GraphicsEngine;
 class Image;
 class InputEngine;
@@ -52,6 +53,8 @@ public:
     void drawPixelArray(const platform::Point* points, int count, int red, int green, int blue);
     void drawPixel(int x, int y, int red, int green, int blue);
     void drawText(const std::string& text, int x, int y, int red, int green, int blue);
+    // Tells `observer` (null: nobody) of every drawImage and drawPixelArray from now on.
+    void observeDraws(DrawObserver* observer) { drawObserver = observer; }
 
     // Sounds. A loaded sound belongs to the caller until soundDelete.
     Sound* loadSound(const std::string& fileName);
@@ -73,6 +76,7 @@ protected:
     int mouseY = 0;
 
 private:
+    DrawObserver* drawObserver = nullptr;
     // The two surfaces every frame uses, looked up once.
     platform::Surface* frameBackbuffer = nullptr;
     platform::Surface* frameScreen = nullptr;

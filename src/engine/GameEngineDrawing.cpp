@@ -1,3 +1,4 @@
+#include "engine/DrawObserver.h"
 #include "engine/GameEngine.h"
 #include "graphics/GraphicsEngine.h"
 #include "graphics/Image.h"
@@ -11,6 +12,7 @@ void GameEngine::drawImage(Image* image, platform::Rect destination) {
     }
     if (image == nullptr) return;
     const platform::Rect source = image->getBounds();
+    if (drawObserver != nullptr) drawObserver->imageDrawn(image->getGraphic(), source, destination);
     backbuffer->blit(&destination, image->getGraphic(), &source, true);
 }
 
@@ -42,6 +44,7 @@ void GameEngine::drawPixelArray(const platform::Point* points, int count, int re
     const std::ptrdiff_t pitch = desc->pitch >> 1;
     const int format = graphics->getPixelFormat() == 555 ? 555 : 565;
     const std::uint16_t value = GraphicsEngine::packColor(format, red, green, blue);
+    if (drawObserver != nullptr) drawObserver->pointsDrawn(points, count, value);
     const auto width = static_cast<std::uint32_t>(desc->width);
     const auto height = static_cast<std::uint32_t>(desc->height);
     for (int i = 0; i < count; ++i) {

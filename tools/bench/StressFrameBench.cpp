@@ -3,9 +3,7 @@
 // through the game's own objects and engine, and once as the same draw list through SDL's
 // software blitter (SDL_BlitScaled with a colour key onto an RGB565 surface), in the same run.
 //
-// The list SDL replays is recorded from the game's own calls: the link wraps
-// GameEngine::drawImage and GameEngine::drawPixelArray (see CMakeLists.txt), and the wrappers
-// note each call while a recording is open, then pass it on.
+// The list SDL replays is recorded from the game's own calls through the engine's draw observer.
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -27,6 +25,7 @@
 #include "enemies/VoskDestroyer.h"
 #include "enemies/VoskFlagship.h"
 #include "enemies/VoskTroopShip.h"
+#include "engine/DrawObserver.h"
 #include "engine/GameEngine.h"
 #include "graphics/GraphicsEngine.h"
 #include "graphics/Image.h"
@@ -59,37 +58,23 @@ struct DrawList {
     std::vector<Draw> draws;
 };
 
-DrawList* recording = nullptr;
+// Notes each call into the list it is given.
+class Recorder : public DrawObserver {
+public:
+    explicit Recorder(DrawList& list) : list(list) {}
+    void imageDrawn(const platform::Surface* source, platform::Rect from,
+                    platform::Rect to) override {
+        list.draws.push_back({source, from, to});
+    }
+    void pointsDrawn(const platform::Point* points, int count, std::uint16_t value) override {
+        list.stars.push_back({{points, points + count}, value});
+    }
+
+private:
+    DrawList& list;
+};
 
 }  // namespace
-
-// The wrapped engine calls; __real_ is the engine's own.
-extern "C" {
-void __real__ZN10GameEngine9drawImageEP5ImageN8platform4RectE(GameEngine*, Image*, platform::Rect);
-void __real__ZN10GameEngine14drawPixelArrayEPKN8platform5PointEiiii(GameEngine*,
-                                                                    const platform::Point*, int,
-                                                                    int, int, int);
-
-void __wrap__ZN10GameEngine9drawImageEP5ImageN8platform4RectE(GameEngine* engine, Image* image,
-                                                              platform::Rect to) {
-    if (recording != nullptr && image != nullptr) {
-        recording->draws.push_back({image->getGraphic(), image->getBounds(), to});
-    }
-    __real__ZN10GameEngine9drawImageEP5ImageN8platform4RectE(engine, image, to);
-}
-
-void __wrap__ZN10GameEngine14drawPixelArrayEPKN8platform5PointEiiii(GameEngine* engine,
-                                                                    const platform::Point* points,
-                                                                    int count, int red, int green,
-                                                                    int blue) {
-    if (recording != nullptr && points != nullptr) {
-        recording->stars.push_back(
-            {{points, points + count}, GraphicsEngine::packColor(565, red, green, blue)});
-    }
-    __real__ZN10GameEngine14drawPixelArrayEPKN8platform5PointEiiii(engine, points, count, red,
-                                                                   green, blue);
-}
-}
 
 namespace {
 
@@ -257,9 +242,10 @@ struct SdlScene {
 std::vector<DrawList> recordFrames(World& world) {
     std::vector<DrawList> frames(2);
     for (DrawList& frame : frames) {
-        recording = &frame;
+        Recorder recorder(frame);
+        world.engine->observeDraws(&recorder);
         world.drawFrame();
-        recording = nullptr;
+        world.engine->observeDraws(nullptr);
     }
     return frames;
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/Backend.h"
-#include "platform/input/ScriptedInput.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/input/ScriptedInput.h"
 
 namespace platform {
 
