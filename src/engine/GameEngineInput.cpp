@@ -1,3 +1,4 @@
+#include "engine/ControlCodes.h"
 #include "engine/GameEngine.h"
 #include "input/InputEngine.h"
 
@@ -28,7 +29,7 @@ bool GameEngine::readInput() {
 
 bool GameEngine::getKeyState(int key) const {
     // Codes outside the snapshot name no key.
-    if (!input || key < 0 || key > 255) return false;
+    if (!input || key < 0 || key >= controlcode::keyCodes) return false;
     return down(input->getKeyboardState()[key]);
 }
 

@@ -50,7 +50,7 @@ void Game::createPods() {
     for (int i = 0; i < 30; ++i) {
         platform::Rect view = camera->getView();
         const int r1 = platform::rand();
-        const int y = view.top + r1 % 600;
+        const int y = view.top + r1 % Camera::viewHeight;
         view = camera->getView();
         const int r2 = platform::rand();
         const int x = view.right + (r2 % 1000) * i;

@@ -1,3 +1,4 @@
+#include "engine/ControlCodes.h"
 #include "game/Cursor.h"
 #include "game/Game.h"
 #include "graphics/Image.h"
@@ -22,7 +23,7 @@ constexpr Choice choices[4] = {
 };
 
 // The left mouse button's code: the button is the last digit.
-constexpr int leftButton = 1000;
+constexpr int leftButton = controlcode::mouseButtons;
 
 }  // namespace
 

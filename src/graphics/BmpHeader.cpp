@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "graphics/BmpChannels.h"
+#include "platform/video/PixelFormat.h"
 
 namespace bmp {
 
@@ -117,7 +118,7 @@ bool readLayout(std::span<const std::uint8_t> file, Layout& out) {
         if (!readMasks(file, bitCount, masks)) return false;
         if (headerSize == infoHeaderBytes) tableStart += maskBytes;
     } else if (bitCount == 16) {
-        masks = {0x7C00, 0x03E0, 0x001F};
+        masks = {platform::redMask555, platform::greenMask555, platform::blueMask555};
     }
 
     // Above 8 bits per pixel the colour table is unused; it only pushes the pixels back when

@@ -1,10 +1,11 @@
 #include "graphics/GraphicsEngine.h"
 
 #include "log/Log.h"
+#include "platform/video/ScreenSize.h"
 
 namespace {
 // Blits on the back buffer are kept to the screen whatever size was asked for.
-constexpr platform::Rect screenRect{0, 0, 800, 600};
+constexpr platform::Rect screenRect{0, 0, platform::screenWidth, platform::screenHeight};
 }  // namespace
 
 GraphicsEngine::GraphicsEngine(platform::WindowHandle window, int width, int height) {
@@ -37,7 +38,7 @@ GraphicsEngine::GraphicsEngine(platform::WindowHandle window, int width, int hei
     }
     platform::PixelFormat format;
     screen->getPixelFormat(format);
-    pixelFormat = format.greenMask == 0x07E0 ? 565 : 555;
+    pixelFormat = format.is565() ? 565 : 555;
 }
 
 GraphicsEngine::~GraphicsEngine() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Faults.h"
+#include "platform/video/PixelFormat.h"
 #include "platform/window/WindowTypes.h"
 
 namespace platform {
@@ -60,8 +61,8 @@ public:
     virtual void closeDisplay() = 0;
     virtual bool takeOverScreen(WindowHandle window) = 0;
     virtual bool setDisplayMode(int width, int height, int bitsPerPixel) = 0;
-    // The green mask of the screen's 16-bit pixels: 0x07E0 for 5-6-5.
-    virtual std::uint32_t displayGreenMask() { return 0x07E0; }
+    // The green mask of the screen's 16-bit pixels.
+    virtual std::uint32_t displayGreenMask() { return greenMask565; }
     virtual void present(const Surface& frame) = 0;
     // A surface this backend presented is going away: a backend that reads the presented
     // pixels later keeps its own copy now.

@@ -1,5 +1,6 @@
 #include "player/Corvane.h"
 
+#include "engine/ControlCodes.h"
 #include "engine/GameEngine.h"
 #include "log/Log.h"
 #include "player/CorvaneFrames.h"
@@ -8,15 +9,13 @@
 
 namespace {
 
-constexpr int standmech = 0;
-constexpr int hovermech = 1;
-constexpr int fighter = 2;
 // The fighter never flies slower than this.
 constexpr int fighterMinimumSpeed = 5;
 
 // The hit box group of each mode and transformation.
-constexpr int hitBoxGroup[9] = {standmech, hovermech, fighter, hovermech, standmech,
-                                standmech, hovermech, fighter, fighter};
+constexpr int hitBoxGroup[9] = {Corvane::standmech, Corvane::hovermech, Corvane::fighter,
+                                Corvane::hovermech, Corvane::standmech, Corvane::standmech,
+                                Corvane::hovermech, Corvane::fighter,   Corvane::fighter};
 
 }  // namespace
 
@@ -53,8 +52,8 @@ void Corvane::updateInput() {
 bool Corvane::commandReceived(int code) const {
     // Keys: negative codes and 256 to 999 lie outside the snapshot and name no key, which the
     // engine answers as not down.
-    if (code < 1000) return engine->getKeyState(code);
-    if (code < 2000) return false;
+    if (code < controlcode::mouseButtons) return engine->getKeyState(code);
+    if (code < controlcode::joystickButtons) return false;
     return engine->getJoystickButtonState(code);
 }
 
@@ -62,26 +61,26 @@ void Corvane::setMode() {
     // Shared by every craft and kept for the whole run, like the player's fingers.
     static bool modeUpHeld = false;
     static bool modeDownHeld = false;
-    if (mode >= 3 && mode <= 6) return;
+    if (mode >= fighterToHovermech && mode <= hovermechToFighter) return;
     if (commandReceived(pilot->getInputModeUp())) {
         if (!modeUpHeld) {
             if (mode == hovermech) {
-                mode = 4;
+                mode = hovermechToStandmech;
             } else if (mode == fighter) {
-                mode = 3;
+                mode = fighterToHovermech;
             } else if (mode == standmech) {
-                mode = 8;
+                mode = standmechToFighter;
             }
             modeUpHeld = true;
         }
     } else if (commandReceived(pilot->getInputModeDown())) {
         if (!modeDownHeld) {
             if (mode == standmech) {
-                mode = 5;
+                mode = standmechToHovermech;
             } else if (mode == fighter) {
-                mode = 7;
+                mode = fighterToStandmech;
             } else if (mode == hovermech) {
-                mode = 6;
+                mode = hovermechToFighter;
             }
             modeDownHeld = true;
         }

@@ -6,13 +6,22 @@
 class Image;
 class Pilot;
 
-// The player's craft: three steady modes (0 standmech, 1 hovermech, 2 fighter) joined by six
-// transformations (3 fighter to hovermech, 4 hovermech to standmech, 5 standmech to hovermech,
-// 6 hovermech to fighter, 7 fighter to standmech, 8 standmech to fighter), steered and fired
+// The player's craft: three steady modes joined by six transformations, steered and fired
 // through its pilot's codes. A transformation starts in update and runs its frames in draw, so
 // update always sees the mode the previous frame's draw left.
 class Corvane : public Character {
 public:
+    // The modes, by the numbers the trace shows.
+    static constexpr int standmech = 0;
+    static constexpr int hovermech = 1;
+    static constexpr int fighter = 2;
+    static constexpr int fighterToHovermech = 3;
+    static constexpr int hovermechToStandmech = 4;
+    static constexpr int standmechToHovermech = 5;
+    static constexpr int hovermechToFighter = 6;
+    static constexpr int fighterToStandmech = 7;
+    static constexpr int standmechToFighter = 8;
+
     Corvane(GameEngine* engine, Camera* camera, int x, int y);
 
     void update() override;
@@ -61,7 +70,7 @@ protected:
     int hovermechMaxSpeed = 0;
     int standmechAccel = 0;
     int standmechMaxSpeed = 0;
-    int mode = 2;
+    int mode = fighter;
     // This frame's shift on the screen, which does not scroll the view.
     int displacementX = 0;
     int displacementY = 0;

@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int standmech = 0;
-constexpr int hovermech = 1;
-constexpr int fighter = 2;
-
 // Where a transformation stands: a frame position and a tick that moves it on every second call.
 // Each pair is shared by every craft and kept for the whole run, so a sequence cut short by the
 // end of a battle carries on from there next time.
@@ -53,33 +49,33 @@ int Corvane::determineSprite() {
         ++s.tick;
     };
     switch (mode) {
-        case 3:
-        case 4: {
+        case fighterToHovermech:
+        case hovermechToStandmech: {
             Sequence& s = forwardToHover;
-            const int rowOffset = mode == 3 ? 0 : 12;
+            const int rowOffset = mode == fighterToHovermech ? 0 : 12;
             if (s.position < 5) {
                 frame = rowOffset + base + s.position;
             } else {
                 s = {0, 1};
-                mode = mode == 3 ? hovermech : standmech;
+                mode = mode == fighterToHovermech ? hovermech : standmech;
             }
             advance(s, 1);
             break;
         }
-        case 5:
-        case 6: {
+        case standmechToHovermech:
+        case hovermechToFighter: {
             Sequence& s = backFromHover;
-            const int rowOffset = mode == 5 ? 12 : 0;
+            const int rowOffset = mode == standmechToHovermech ? 12 : 0;
             if (s.position >= 0) {
                 frame = rowOffset + base + s.position;
             } else {
                 s = {4, 1};
-                mode = mode == 5 ? hovermech : fighter;
+                mode = mode == standmechToHovermech ? hovermech : fighter;
             }
             advance(s, -1);
             break;
         }
-        case 7: {
+        case fighterToStandmech: {
             // Fighter to hovermech along row 0, then on to standmech along row 2.
             Sequence& s = fighterToStand;
             if (s.position >= 10) {
@@ -91,7 +87,7 @@ int Corvane::determineSprite() {
             advance(s, 1);
             break;
         }
-        case 8: {
+        case standmechToFighter: {
             Sequence& s = standToFighter;
             if (s.position < 0) {
                 s = {9, 1};

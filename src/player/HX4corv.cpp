@@ -20,7 +20,7 @@ HX4corv::HX4corv(GameEngine* engine, Camera* camera, int x, int y) : Corvane(eng
     hovermechMaxSpeed = 12;
     standmechAccel = 2;
     standmechMaxSpeed = 5;
-    mode = 2;
+    mode = fighter;
     facing = 1;
     velocityX = 5;
     velocityY = 0;

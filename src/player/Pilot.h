@@ -5,9 +5,9 @@
 
 #include "platform/input/KeyCodes.h"
 
-// The player's control assignments, read once from "controls.cfg" in the working directory.
-// A command code below 1000 is a keyboard scan code, 1000 to 1999 is never active, and 2000 and
-// above is a joystick button (the code's last digit).
+// The player's control assignments, read from "controls.cfg" in the working directory when the
+// pilot is made, at every battle's set-up. A code is a key or a joystick button as
+// engine/ControlCodes.h numbers them; the craft never asks the mouse.
 class Pilot {
 public:
     // The name is not used.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Rect.h"
+#include "platform/video/ScreenSize.h"
 
 // The view onto the world: an 800 x 600 window that follows the player. Around it lies the
 // active area, where enemies and scenery are simulated, and inside it the player area, which
@@ -20,8 +21,8 @@ public:
     bool isVisible(const platform::Rect& r) const;
     bool inActiveArea(const platform::Rect& r) const;
 
-    static constexpr int viewWidth = 800;
-    static constexpr int viewHeight = 600;
+    static constexpr int viewWidth = platform::screenWidth;
+    static constexpr int viewHeight = platform::screenHeight;
 
 private:
     // The two areas follow the view; nothing sets them on their own.

@@ -9,6 +9,7 @@
 #include "platform/audio/Mixer.h"
 #include "platform/input/KeyCodes.h"
 #include "platform/sdl/X11WindowLoss.h"
+#include "platform/video/ScreenSize.h"
 #include "platform/video/Surface.h"
 #include "platform/video/WidenPixels.h"
 
@@ -114,7 +115,7 @@ void SdlBackend::toggleWindow() {
     fullScreen = !fullScreen;
     if (fullScreen) {
         // Sized and placed by hand as well, for a desktop without a window manager.
-        SDL_Rect desktop{0, 0, 800, 600};
+        SDL_Rect desktop{0, 0, screenWidth, screenHeight};
         SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &desktop);
         SDL_SetWindowResizable(window, SDL_FALSE);
         SDL_SetWindowBordered(window, SDL_FALSE);
@@ -125,7 +126,7 @@ void SdlBackend::toggleWindow() {
         SDL_SetWindowFullscreen(window, 0);
         SDL_SetWindowBordered(window, SDL_TRUE);
         SDL_SetWindowResizable(window, SDL_TRUE);
-        SDL_SetWindowSize(window, 800, 600);
+        SDL_SetWindowSize(window, screenWidth, screenHeight);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 }

@@ -3,8 +3,8 @@
 namespace platform {
 
 PixelFormat PixelFormat::fromGreenMask(std::uint32_t greenMask) {
-    if (greenMask == 0x07E0) return PixelFormat{};
-    return PixelFormat{16, 0x7C00, 0x03E0, 0x001F};
+    if (greenMask == greenMask565) return PixelFormat{};
+    return PixelFormat{16, redMask555, greenMask555, blueMask555};
 }
 
 ColorRef pixelToColor(const PixelFormat& format, std::uint16_t pixel) {

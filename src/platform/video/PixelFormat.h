@@ -4,14 +4,22 @@
 
 namespace platform {
 
+// The two layouts of 16-bit pixels: 5-6-5, the game's own, and 5-5-5.
+constexpr std::uint32_t redMask565 = 0xF800;
+constexpr std::uint32_t greenMask565 = 0x07E0;
+constexpr std::uint32_t blueMask565 = 0x001F;
+constexpr std::uint32_t redMask555 = 0x7C00;
+constexpr std::uint32_t greenMask555 = 0x03E0;
+constexpr std::uint32_t blueMask555 = 0x001F;
+
 // The layout of a 16-bit surface's pixels.
 struct PixelFormat {
     std::uint32_t bitCount = 16;
-    std::uint32_t redMask = 0xF800;
-    std::uint32_t greenMask = 0x07E0;
-    std::uint32_t blueMask = 0x001F;
+    std::uint32_t redMask = redMask565;
+    std::uint32_t greenMask = greenMask565;
+    std::uint32_t blueMask = blueMask565;
 
-    bool is565() const { return greenMask == 0x07E0; }
+    bool is565() const { return greenMask == greenMask565; }
     static PixelFormat fromGreenMask(std::uint32_t greenMask);
 };
 
