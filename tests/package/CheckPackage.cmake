@@ -46,7 +46,8 @@ file(READ_SYMLINK ${WORK}/xdg/corvanes/drone.bmp drone)
 file(READ ${WORK}/xdg/corvanes/log.txt log)
 # Every bitmap loaded: the one failure it logs is the joystick it has not got.
 if(NOT status EQUAL 0 OR NOT count EQUAL 300
-   OR NOT drone STREQUAL "${root}/usr/share/corvanes/drone.bmp" OR NOT log STREQUAL "ERROR: Unable to create joystick device\n")
+   OR NOT drone STREQUAL "${root}/usr/share/corvanes/drone.bmp"
+   OR NOT log STREQUAL "ERROR: Unable to create joystick device\n")
   message(FATAL_ERROR "the packaged runner did not play 300 passes in its player's folder")
 endif()
 message(STATUS "${package}: Depends: ${depends}")
