@@ -10,8 +10,11 @@ execute_process(COMMAND lintian --fail-on error,warning ${package} RESULT_VARIAB
 execute_process(COMMAND dpkg-deb -c ${package} OUTPUT_VARIABLE listing)
 string(REGEX MATCHALL " \\./usr/share/corvanes/[a-z0-9_]+\\.bmp\n" bitmaps "${listing}")
 list(LENGTH bitmaps count)
-if(NOT package OR NOT status EQUAL 0 OR NOT count EQUAL 17)
-  message(FATAL_ERROR "${made}\nlintian: ${verdict}\n${count} bitmaps in:\n${listing}")
+# Read from the binaries by dpkg-shlibdeps, each with the lowest version they need.
+execute_process(COMMAND dpkg-deb -f ${package} Depends OUTPUT_VARIABLE depends)
+if(NOT package OR NOT status EQUAL 0 OR NOT count EQUAL 17
+   OR NOT depends MATCHES "(^|, )libc6 \\(>= " OR NOT depends MATCHES ", libsdl2-2\\.0-0 \\(>= ")
+  message(FATAL_ERROR "${made}\n${verdict}\nDepends: ${depends}\n${count} bitmaps:\n${listing}")
 endif()
 foreach(file bin/corvanes bin/corvanes-headless share/corvanes/controls.cfg
              share/applications/corvanes.desktop share/icons/hicolor/256x256/apps/corvanes.png)
@@ -19,11 +22,6 @@ foreach(file bin/corvanes bin/corvanes-headless share/corvanes/controls.cfg
     message(FATAL_ERROR "the package has no /usr/${file}:\n${listing}")
   endif()
 endforeach()
-# Read from the binaries by dpkg-shlibdeps, each with the lowest version they need.
-execute_process(COMMAND dpkg-deb -f ${package} Depends OUTPUT_VARIABLE depends)
-if(NOT depends MATCHES "(^|, )libc6 \\(>= " OR NOT depends MATCHES ", libsdl2-2\\.0-0 \\(>= ")
-  message(FATAL_ERROR "the package's Depends lacks libc6 or libsdl2: ${depends}")
-endif()
 set(root ${WORK}/root)
 execute_process(COMMAND dpkg-deb -x ${package} ${root})
 execute_process(COMMAND gzip -dc ${root}/usr/share/doc/corvanes/changelog.gz OUTPUT_VARIABLE log)
