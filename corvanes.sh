@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds, and then plays the game or runs every test.
-#   ./corvanes.sh play    build and start the game from build/game/
-#   ./corvanes.sh test    build and run the whole test suite
+# Sets up a Debian 12 machine, builds, and then plays the game, runs every test or packs it.
+#   ./corvanes.sh play       build and start the game from build/game/
+#   ./corvanes.sh test       build and run the whole test suite
+#   ./corvanes.sh package    build and write the Debian package build/corvanes_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build pkg-config clang libsdl2-dev libcairo2-dev libpng-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file lintian)
 
 install_packages() {
     local missing=()
@@ -37,8 +38,14 @@ case "${1:-}" in
         build
         ctest --test-dir build --output-on-failure -j "$(nproc)"
         ;;
+    package)
+        install_packages
+        build
+        cd build
+        cpack -G DEB
+        ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play|test|package" >&2
         exit 2
         ;;
 esac
