@@ -54,12 +54,9 @@ public:
     void limitPasses(std::uint64_t frames) { limit = frames; }
     const session::InputScript& script() const { return player.script(); }
 
-    // Goes to the folder the game plays in, before the log opens there. A folder given on the
-    // command line is used as it is. Otherwise an installed program plays in the player's own
-    // folder; else the working folder when it holds the game's bitmaps; else the program's own
-    // folder when that does; else the working folder all the same. Where the folder holds no
-    // bitmaps, one line on stderr says so. False, with the refusal printed, when the player's
-    // folder cannot be made.
+    // Goes to the folder the game plays in, before the log opens there, by the rule in
+    // docs/QUIRKS.md; a folder given on the command line is used as it is. False, with the
+    // refusal printed, when the player's folder cannot be made.
     bool settle(const std::filesystem::path& program, const std::string& given = {});
 
     // Opens the log in the working folder, installs the backend, and starts the program, whose

@@ -7,8 +7,8 @@
 #include "platform/window/WindowTypes.h"
 
 // Reads the keyboard, the mouse and, when one is attached, the first joystick: one snapshot of
-// each per frame. The devices are shared with other programs and keep delivering while the
-// window is in the background.
+// each per frame. The keyboard and the mouse deliver only while the window has the focus; the
+// joystick is shared with other programs and keeps delivering in the background.
 class InputEngine {
 public:
     // Sets up the three devices; failures are logged and leave the later devices out.

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-// A program that must first settle in its working directory (the headless runner) answers
-// nothing here and opens the log itself once it is there.
+// A program that must first settle in the folder it plays in (the game and the runner) answers
+// nothing here and opens the log itself once it is there (docs/QUIRKS.md).
 __attribute__((weak)) const char* logFileAtStart() {
     return "log.txt";
 }

@@ -58,7 +58,7 @@ bool Corvane::commandReceived(int code) const {
 }
 
 void Corvane::setMode() {
-    // Shared by every craft and kept for the whole run, like the player's fingers.
+    // Shared by every craft and kept for the whole run (docs/QUIRKS.md).
     static bool modeUpHeld = false;
     static bool modeDownHeld = false;
     if (mode >= fighterToHovermech && mode <= hovermechToFighter) return;
@@ -111,7 +111,7 @@ void Corvane::setDirectionJoystick() {
 }
 
 void Corvane::setFacing() {
-    // One press turns the craft once, however long it is held.
+    // One press turns the craft once, however long it is held; shared like the mode latches.
     static bool facingHeld = false;
     if (!commandReceived(pilot->getInputFacing())) {
         facingHeld = false;

@@ -7,8 +7,7 @@
 namespace {
 
 // Where a transformation stands: a frame position and a tick that moves it on every second call.
-// Each pair is shared by every craft and kept for the whole run, so a sequence cut short by the
-// end of a battle carries on from there next time.
+// Each pair is shared by every craft for the whole run (docs/QUIRKS.md).
 struct Sequence {
     int position;
     int tick;
