@@ -118,7 +118,7 @@ bool readLayout(std::span<const std::uint8_t> file, Layout& out) {
         if (!readMasks(file, bitCount, masks)) return false;
         if (headerSize == infoHeaderBytes) tableStart += maskBytes;
     } else if (bitCount == 16) {
-        masks = {platform::redMask555, platform::greenMask555, platform::blueMask555};
+        masks = {platform::masks555.red, platform::masks555.green, platform::masks555.blue};
     }
 
     // Above 8 bits per pixel the colour table is unused; it only pushes the pixels back when

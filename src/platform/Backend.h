@@ -62,7 +62,7 @@ public:
     virtual bool takeOverScreen(WindowHandle window) = 0;
     virtual bool setDisplayMode(int width, int height, int bitsPerPixel) = 0;
     // The green mask of the screen's 16-bit pixels.
-    virtual std::uint32_t displayGreenMask() { return greenMask565; }
+    virtual std::uint32_t displayGreenMask() { return masks565.green; }
     virtual void present(const Surface& frame) = 0;
     // A surface this backend presented is going away: a backend that reads the presented
     // pixels later keeps its own copy now.

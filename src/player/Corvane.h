@@ -11,16 +11,19 @@ class Pilot;
 // update always sees the mode the previous frame's draw left.
 class Corvane : public Character {
 public:
-    // The modes, by the numbers the trace shows.
-    static constexpr int standmech = 0;
-    static constexpr int hovermech = 1;
-    static constexpr int fighter = 2;
-    static constexpr int fighterToHovermech = 3;
-    static constexpr int hovermechToStandmech = 4;
-    static constexpr int standmechToHovermech = 5;
-    static constexpr int hovermechToFighter = 6;
-    static constexpr int fighterToStandmech = 7;
-    static constexpr int standmechToFighter = 8;
+    // The modes, by the numbers the trace shows: the three steady shapes, then the six
+    // transformations between them.
+    enum Mode : int {
+        standmech,
+        hovermech,
+        fighter,
+        fighterToHovermech,
+        hovermechToStandmech,
+        standmechToHovermech,
+        hovermechToFighter,
+        fighterToStandmech,
+        standmechToFighter
+    };
 
     Corvane(GameEngine* engine, Camera* camera, int x, int y);
 

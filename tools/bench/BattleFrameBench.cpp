@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchEngine.h"
 #include "app/WinMain.h"
 #include "app/Window.h"
 #include "enemies/VoskCommandShip.h"
@@ -27,30 +28,15 @@ const char* logFileAtStart() {
 
 namespace {
 
-class BenchEngine : public GameEngine {
-public:
-    using GameEngine::clearFrame;
-    using GameEngine::GameEngine;
-    void gameWork() override {}
-};
-
 // The battle's world, as its set-up makes it, with the bitmaps the build drew.
-struct World {
-    platform::HeadlessBackend backend;
-    std::unique_ptr<Window> window;
-    std::unique_ptr<BenchEngine> engine;
+struct World : BenchScreen {
     std::unique_ptr<Camera> camera;
     std::unique_ptr<Background> background;
     std::vector<std::unique_ptr<BackgroundObject>> ships;
     std::unique_ptr<HX4corv> craft;
 
     explicit World(int cameraX) {
-        platform::setBackend(&backend);
-        if (chdir(CORVANES_GAME_DIR) != 0) return;
-        window = std::make_unique<Window>(platform::Instance{}, "CorvanesEngine", messageHandler,
-                                          800, 600);
-        engine = std::make_unique<BenchEngine>(platform::Instance{}, window->getWindowHandle(), 800,
-                                               600);
+        if (!engine) return;
         camera = std::make_unique<Camera>(cameraX, -300);
         background = std::make_unique<Background>(engine.get(), camera.get());
         GameEngine* e = engine.get();
@@ -61,14 +47,6 @@ struct World {
         ships.push_back(std::make_unique<VoskDestroyer>(e, c, 14550, -200));
         ships.push_back(std::make_unique<VoskDestroyer>(e, c, 14620, 300));
         craft = std::make_unique<HX4corv>(e, c, cameraX + 200, 0);
-    }
-    ~World() {
-        craft.reset();
-        ships.clear();
-        background.reset();
-        engine.reset();
-        window.reset();
-        platform::setBackend(nullptr);
     }
 };
 

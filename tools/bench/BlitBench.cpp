@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "SdlSurfaces.h"
 #include "SpriteContent.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/video/Clipper.h"
@@ -70,17 +71,6 @@ const Workload workloads[] = {
     // Half of it past the right edge, cut by the screen's clipper.
     {"Keyed700x300HalfOff", 700, 300, {450, 150, 1150, 450}},
 };
-
-struct SdlSurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SdlSurface = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
-
-SdlSurface sdlSurface(int width, int height) {
-    SdlSurface s(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, SDL_PIXELFORMAT_RGB565));
-    if (!s) std::abort();
-    return s;
-}
 
 // Both back buffers, with the screen's clipper on ours.
 struct Screens {

@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+#include "BenchEngine.h"
+#include "SdlSurfaces.h"
 #include "app/WinMain.h"
 #include "app/Window.h"
 #include "enemies/AlzecDrone.h"
@@ -78,20 +80,9 @@ private:
 
 namespace {
 
-class BenchEngine : public GameEngine {
-public:
-    using GameEngine::clearFrame;
-    using GameEngine::GameEngine;
-    void gameWork() override {}
-    const platform::Surface* backbuffer() const { return graphics->getBackbuffer(); }
-};
-
 // The battle's objects, every one of them placed in the view of a camera at the battle's start
 // (the view is x -400 to 400, y -300 to 300).
-struct World {
-    platform::HeadlessBackend backend;
-    std::unique_ptr<Window> window;
-    std::unique_ptr<BenchEngine> engine;
+struct World : BenchScreen {
     std::unique_ptr<Camera> camera;
     std::unique_ptr<Background> background;
     std::vector<std::unique_ptr<GameObject>> ships;
@@ -102,12 +93,7 @@ struct World {
     std::unique_ptr<HX4corv> craft;
 
     World() {
-        platform::setBackend(&backend);
-        if (chdir(CORVANES_GAME_DIR) != 0) return;
-        window = std::make_unique<Window>(platform::Instance{}, "CorvanesEngine", messageHandler,
-                                          800, 600);
-        engine = std::make_unique<BenchEngine>(platform::Instance{}, window->getWindowHandle(), 800,
-                                               600);
+        if (!engine) return;
         GameEngine* e = engine.get();
         camera = std::make_unique<Camera>(-400, -300);
         Camera* c = camera.get();
@@ -147,18 +133,6 @@ struct World {
         }
         craft = std::make_unique<HX4corv>(e, c, -200, 0);
     }
-    ~World() {
-        craft.reset();
-        explosions.clear();
-        pods.clear();
-        enemyBullets.clear();
-        playerBullets.clear();
-        ships.clear();
-        background.reset();
-        engine.reset();
-        window.reset();
-        platform::setBackend(nullptr);
-    }
 
     bool complete() const {
         if (!engine || !craft || !Raider::podImage || !AlzecDrone::droneImage) return false;
@@ -177,17 +151,6 @@ struct World {
         craft->draw();
     }
 };
-
-struct SdlSurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SdlSurface = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
-
-SdlSurface sdlSurface(int width, int height) {
-    SdlSurface s(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, SDL_PIXELFORMAT_RGB565));
-    if (!s) std::abort();
-    return s;
-}
 
 // The same frames for SDL: a copy of every sheet the list draws from, keyed alike, and the
 // screen.

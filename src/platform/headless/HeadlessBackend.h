@@ -119,7 +119,7 @@ private:
     bool screenTaken = false;
     int modeWidth = 0;
     int modeHeight = 0;
-    std::uint32_t greenMask = greenMask565;
+    std::uint32_t greenMask = masks565.green;
     std::uint64_t presented = 0;
     int lastWidth = 0;
     int lastHeight = 0;

@@ -3,8 +3,8 @@
 namespace platform {
 
 PixelFormat PixelFormat::fromGreenMask(std::uint32_t greenMask) {
-    if (greenMask == greenMask565) return PixelFormat{};
-    return PixelFormat{16, redMask555, greenMask555, blueMask555};
+    if (greenMask == masks565.green) return PixelFormat{};
+    return PixelFormat{16, masks555.red, masks555.green, masks555.blue};
 }
 
 ColorRef pixelToColor(const PixelFormat& format, std::uint16_t pixel) {

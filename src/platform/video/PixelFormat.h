@@ -5,21 +5,22 @@
 namespace platform {
 
 // The two layouts of 16-bit pixels: 5-6-5, the game's own, and 5-5-5.
-constexpr std::uint32_t redMask565 = 0xF800;
-constexpr std::uint32_t greenMask565 = 0x07E0;
-constexpr std::uint32_t blueMask565 = 0x001F;
-constexpr std::uint32_t redMask555 = 0x7C00;
-constexpr std::uint32_t greenMask555 = 0x03E0;
-constexpr std::uint32_t blueMask555 = 0x001F;
+struct ChannelMasks {
+    std::uint32_t red;
+    std::uint32_t green;
+    std::uint32_t blue;
+};
+constexpr ChannelMasks masks565{0xF800, 0x07E0, 0x001F};
+constexpr ChannelMasks masks555{0x7C00, 0x03E0, 0x001F};
 
 // The layout of a 16-bit surface's pixels.
 struct PixelFormat {
     std::uint32_t bitCount = 16;
-    std::uint32_t redMask = redMask565;
-    std::uint32_t greenMask = greenMask565;
-    std::uint32_t blueMask = blueMask565;
+    std::uint32_t redMask = masks565.red;
+    std::uint32_t greenMask = masks565.green;
+    std::uint32_t blueMask = masks565.blue;
 
-    bool is565() const { return greenMask == greenMask565; }
+    bool is565() const { return greenMask == masks565.green; }
     static PixelFormat fromGreenMask(std::uint32_t greenMask);
 };
 
