@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,13 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using Kind = session::ScriptEvent::Kind;
 
-class SessionTest : public HeadlessTest {
-protected:
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-};
+using SessionTest = HeadlessTest;
 
 TEST_F(SessionTest, TheRecorderWritesWhatTheGameReadAsAScriptThatReadsBack) {
     {
@@ -140,11 +131,7 @@ TEST_F(SessionTest, TheGameRefusesBadSessionFilesBeforeAnyWindow) {
         {"--trace .", "corvanes: --trace: cannot write \".\": it is a folder\n"},
     };
     for (const auto& c : cases) {
-        const std::string command =
-            "cd run && DISPLAY= '" + std::string(CORVANES_GAME) + "' " + c.args + " 2> ../err.txt";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status)) << c.args;
-        EXPECT_EQ(WEXITSTATUS(status), 2) << c.args;
+        EXPECT_EQ(run(CORVANES_GAME, c.args, "run"), 2) << c.args;
         EXPECT_EQ(read("err.txt"), c.message);
         EXPECT_FALSE(fs::exists(path("run/log.txt"))) << "nothing is written: " << c.args;
     }
@@ -155,10 +142,7 @@ TEST_F(SessionTest, TheGameRefusesBadSessionFilesBeforeAnyWindow) {
 TEST_F(SessionTest, PassesRunOneAtATimePlayAsTheRunnersLoop) {
     copyGameFiles();
     const std::string script = CORVANES_SOURCE_DIR "/tests/regression/combat.txt";
-    const std::string command = std::string("'") + CORVANES_HEADLESS + "' --frames 900 --dir '" +
-                                workDir.string() + "' --input '" + script + "' --trace '" +
-                                path("runner.jsonl").string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(runHeadless("--frames 900 --input '" + script + "' --trace runner.jsonl"), 0);
 
     Session stepped("corvanes-headless", platform::Instance{});
     ASSERT_TRUE(stepped.readScript(script));

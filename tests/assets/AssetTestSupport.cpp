@@ -4,13 +4,14 @@
 
 #include <stdexcept>
 
-#include "bmpwriter/BmpWriter.h"
 #include "assets/Sheet.h"
+#include "bmpwriter/BmpWriter.h"
 #include "enemies/ExplosionFrames.h"
 #include "enemies/PodFrames.h"
 #include "graphics/BmpDecoder.h"
 #include "platform/video/PixelFormat.h"
 #include "player/CorvaneFrames.h"
+#include "support/Sheets.h"
 
 namespace assettest {
 
@@ -130,12 +131,10 @@ Frame frameRect(const Expected& e, int index) {
             index / e.columns * e.cellHeight + e.frameTop, e.frameWidth, e.frameHeight};
 }
 
-void sourcePixel(const Expected& e, int index, int dx, int dy, int& sx, int& sy) {
+platform::Point sourcePixel(const Expected& e, int index, int dx, int dy) {
     const Frame f = frameRect(e, index);
-    const int xinc = (e.frameWidth << 16) / e.drawWidth;
-    const int yinc = (e.frameHeight << 16) / e.drawHeight;
-    sx = f.left + ((dx * xinc) >> 16);
-    sy = f.top + ((dy * yinc) >> 16);
+    return stretchedFrom({f.left, f.top, f.left + f.width, f.top + f.height}, e.drawWidth,
+                         e.drawHeight, dx, dy);
 }
 
 }  // namespace assettest

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Rect.h"
 #include "platform/video/Bitmap.h"
 
 // What the game expects of each bitmap file, written out from the game's own frame tables, and
@@ -51,6 +52,6 @@ struct Frame {
 Frame frameRect(const Expected& e, int index);
 // The source pixel the game's stretching blit shows at screen pixel (dx, dy) of the frame's
 // drawing rectangle.
-void sourcePixel(const Expected& e, int index, int dx, int dy, int& sx, int& sy);
+platform::Point sourcePixel(const Expected& e, int index, int dx, int dy);
 
 }  // namespace assettest

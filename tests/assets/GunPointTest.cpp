@@ -41,10 +41,8 @@ public:
 
     // The pixel the game shows at (dx, dy) of the frame's screen rectangle.
     std::uint32_t shown(int index, int dx, int dy) const {
-        int sx = 0;
-        int sy = 0;
-        assettest::sourcePixel(e, index, dx, dy, sx, sy);
-        return b.at(sx, sy);
+        const platform::Point source = assettest::sourcePixel(e, index, dx, dy);
+        return b.at(source.x, source.y);
     }
     bool drawn(int index, int dx, int dy) const {
         if (dx < 0 || dy < 0 || dx >= e.drawWidth || dy >= e.drawHeight) return false;

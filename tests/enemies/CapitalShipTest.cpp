@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,11 +9,11 @@
 #include "enemies/VoskDestroyer.h"
 #include "enemies/VoskFlagship.h"
 #include "enemies/VoskTroopShip.h"
-#include "graphics/BmpDecoder.h"
 #include "platform/video/PixelFormat.h"
 #include "support/BmpBuilder.h"
 #include "support/EngineTest.h"
 #include "support/GeometryPrinting.h"
+#include "support/Sheets.h"
 
 namespace {
 
@@ -60,10 +58,7 @@ protected:
 
     // The screen a bitmap makes over black with its top left corner at `at`; black is its key.
     Frame shown(const std::string& file, Point at, Frame sky = Frame(800 * 600, 0)) const {
-        std::ifstream in(path(file), std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-        platform::Bitmap b;
-        EXPECT_TRUE(decodeBmp(bytes, b)) << file;
+        const platform::Bitmap b = decodedFile(path(file));
         for (int y = 0; y < b.height; ++y) {
             for (int x = 0; x < b.width; ++x) {
                 const std::uint32_t c = b.at(x, y);

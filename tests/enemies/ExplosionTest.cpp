@@ -8,17 +8,17 @@
 
 #include "enemies/Explosion.h"
 #include "enemies/ExplosionFrames.h"
-#include "support/CombatTest.h"
+#include "support/CombatFixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class ExplosionTest : public CombatTest {
+class ExplosionTest : public CombatFixture {
 protected:
     void TearDown() override {
         explosions.clear();
-        CombatTest::TearDown();
+        CombatFixture::TearDown();
     }
     Explosion& make() {
         return *explosions.emplace_back(std::make_unique<Explosion>(engine.get(), &camera));

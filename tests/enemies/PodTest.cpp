@@ -10,7 +10,7 @@
 #include "enemies/PodFrames.h"
 #include "enemies/Raider.h"
 #include "platform/Random.h"
-#include "support/CombatTest.h"
+#include "support/CombatFixture.h"
 
 namespace {
 
@@ -34,11 +34,11 @@ struct TriggerHeld : Pod {
     void draw() override {}
 };
 
-class PodTest : public CombatTest {
+class PodTest : public CombatFixture {
 protected:
     void TearDown() override {
         pods.clear();
-        CombatTest::TearDown();
+        CombatFixture::TearDown();
     }
     template <typename Kind>
     Kind& make(int x, int y) {

@@ -88,7 +88,7 @@ TEST_F(GameFlowTest, AModeOtherThanBattleOrNavigationDrawsNothing) {
     EXPECT_EQ(backend.framesPresented(), 9u);
     EXPECT_EQ(game->camera, nullptr);
     EXPECT_EQ(game->cursor, nullptr);
-    EXPECT_TRUE(newLogLines().empty());
+    EXPECT_TRUE(linesSinceStart().empty());
 }
 
 TEST_F(GameFlowTest, EndingTheGameReleasesBothModesFromAnyState) {

@@ -137,12 +137,12 @@ TEST_F(NavigationTest, AFailedSetUpLogsAndRetriesEveryFrameWithoutPilingUp) {
             expected.push_back("ERROR: unable to load bitmap");
             expected.push_back(c.line);
         }
-        EXPECT_EQ(newLogLines(), expected);
+        EXPECT_EQ(linesSinceStart(), expected);
         // Each attempt makes an 800 x 600 picture; none of them may stay behind.
         const std::size_t before = heapInUse();
         frames(40);
         EXPECT_LT(heapInUse(), before + 800 * 600 * 2) << "grew by " << heapInUse() - before;
-        EXPECT_EQ(newLogLines().size(), 86u);
+        EXPECT_EQ(linesSinceStart().size(), 86u);
         EXPECT_EQ(game->phase, 0);
         // The file back: the next attempt succeeds.
         copyGameFile(c.file);
@@ -154,8 +154,8 @@ TEST_F(NavigationTest, AFailedSetUpLogsAndRetriesEveryFrameWithoutPilingUp) {
 TEST_F(NavigationTest, ACursorWithoutItsPictureFollowsTheMouseAndDrawsNothing) {
     std::filesystem::remove(path("cursor.bmp"));
     enterNavigation();
-    EXPECT_EQ(newLogLines(), (std::vector<std::string>{"ERROR: unable to load bitmap",
-                                                       "Unable to load cursor image"}));
+    EXPECT_EQ(linesSinceStart(), (std::vector<std::string>{"ERROR: unable to load bitmap",
+                                                           "Unable to load cursor image"}));
     moveMouseTo(50, 500);
     frame();
     ASSERT_NE(game->cursor, nullptr);
@@ -163,7 +163,7 @@ TEST_F(NavigationTest, ACursorWithoutItsPictureFollowsTheMouseAndDrawsNothing) {
     // Where the cursor would be, the picture alone.
     EXPECT_TRUE(shows(cursorAt({50, 500}), "navscreen.bmp", cursorAt({50, 500})));
     EXPECT_FALSE(shows(cursorAt({50, 500}), "cursor.bmp", {0, 0, 18, 26}));
-    EXPECT_EQ(newLogLines().size(), 2u);
+    EXPECT_EQ(linesSinceStart().size(), 2u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "player/AlzBullet.h"
 #include "player/VoskBullet.h"
-#include "support/CombatTest.h"
+#include "support/CombatFixture.h"
 
 namespace {
 
@@ -28,12 +28,12 @@ struct Vosk {
 };
 
 template <typename T>
-class BulletTest : public CombatTest {
+class BulletTest : public CombatFixture {
 protected:
     using Kind = typename T::Kind;
     void TearDown() override {
         bullets.clear();
-        CombatTest::TearDown();
+        CombatFixture::TearDown();
     }
     Kind& make() { return *bullets.emplace_back(std::make_unique<Kind>(engine.get(), &camera)); }
     void launch(Kind& b, Point at, int velocity) {

@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 using Entries = std::array<int, 12>;
 constexpr Entries shipped = {0, 44, 57, 32, 18, 46, 17, 31, 200, 208, 203, 205};
 
-Entries read(const Pilot& p) {
+Entries entriesOf(const Pilot& p) {
     return {p.usingJoystick() ? 1 : 0, p.getInputFacing(),   p.getInputAcceleration(),
             p.getInputShootStr(),      p.getInputShootUp(),  p.getInputShootDown(),
             p.getInputModeUp(),        p.getInputModeDown(), p.getKeyboardUp(),
@@ -38,7 +38,7 @@ class PilotTest : public HeadlessTest {
 protected:
     Entries readFile(const std::string& text) {
         std::ofstream(path("controls.cfg"), std::ios::binary) << text;
-        return read(Pilot("blah"));
+        return entriesOf(Pilot("blah"));
     }
 };
 
@@ -108,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, ControlsFile, testing::ValuesIn(fileCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PilotTest, WithoutAFileTheShippedLayoutStands) {
-    EXPECT_EQ(read(Pilot("blah")), shipped);
+    EXPECT_EQ(entriesOf(Pilot("blah")), shipped);
     // A folder of that name is no file either.
     std::filesystem::create_directory(path("controls.cfg"));
-    EXPECT_EQ(read(Pilot("blah")), shipped);
+    EXPECT_EQ(entriesOf(Pilot("blah")), shipped);
     EXPECT_EQ(logLines(),
               (Lines{"ERROR: unable to open controls.cfg", "ERROR: unable to open controls.cfg"}));
 }

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "graphics/BmpDecoder.h"
 #include "platform/Faults.h"
 #include "support/HeadlessTest.h"
+#include "support/Sheets.h"
 
 namespace {
 
@@ -25,34 +23,13 @@ protected:
         fs::remove(path("log.txt"));
     }
 
-    // Runs the runner with these arguments; answers its exit status.
-    int run(const std::string& arguments) {
-        const std::string command = std::string("'") + CORVANES_HEADLESS + "' " + arguments +
-                                    " > '" + path("out.txt").string() + "' 2> '" +
-                                    path("err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    std::vector<std::string> lines(const std::string& name) const {
-        std::vector<std::string> all;
-        std::ifstream in(path(name));
-        for (std::string line; std::getline(in, line);) all.push_back(line);
-        return all;
-    }
-
     void writeText(const std::string& name, const std::string& text) const {
         std::ofstream(path(name), std::ios::binary) << text;
     }
 };
 
 TEST_F(HeadlessRunTest, TheFirstBattleStartsWhereItAlwaysHas) {
-    ASSERT_EQ(run("--frames 2 --trace t.jsonl --dir ."), 0) << read("err.txt");
+    ASSERT_EQ(runHeadless("--frames 2 --trace t.jsonl --dir ."), 0) << read("err.txt");
     const std::vector<std::string> trace = lines("t.jsonl");
     ASSERT_EQ(trace.size(), 2u);
     const std::string& setup = trace[0];
@@ -106,7 +83,7 @@ TEST_F(HeadlessRunTest, BadArgumentsAndScriptsAreRefusedBeforeAnythingIsWritten)
          "corvanes-headless: --shot: pass 50 is never run: --frames 10 runs passes 0 to 9\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(run(c.arguments), 2) << c.arguments;
+        EXPECT_EQ(runHeadless(c.arguments), 2) << c.arguments;
         EXPECT_EQ(read("err.txt"), c.message);
         EXPECT_FALSE(fs::exists(path("t.jsonl"))) << c.arguments;
         EXPECT_FALSE(fs::exists(path("log.txt"))) << c.arguments;
@@ -114,7 +91,7 @@ TEST_F(HeadlessRunTest, BadArgumentsAndScriptsAreRefusedBeforeAnythingIsWritten)
 }
 
 TEST_F(HeadlessRunTest, ListsTheFaultsItCanInject) {
-    ASSERT_EQ(run("--list-faults"), 0);
+    ASSERT_EQ(runHeadless("--list-faults"), 0);
     std::string expected;
     for (const platform::FaultEntry& entry : platform::faultTable) {
         expected += std::string(entry.name) + "\n";
@@ -124,7 +101,7 @@ TEST_F(HeadlessRunTest, ListsTheFaultsItCanInject) {
 
 TEST_F(HeadlessRunTest, AFaultOnOneCallFailsThatCallOnly) {
     // The first bitmap the game loads is the flagship's.
-    ASSERT_EQ(run("--frames 1 --fail bitmap.load:1"), 0);
+    ASSERT_EQ(runHeadless("--frames 1 --fail bitmap.load:1"), 0);
     const std::vector<std::string> log = lines("log.txt");
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[1], "ERROR: unable to load bitmap");
@@ -135,24 +112,21 @@ TEST_F(HeadlessRunTest, AFaultOnOneCallFailsThatCallOnly) {
 TEST_F(HeadlessRunTest, EscapeOrClosingTheWindowEndsTheRunEarly) {
     for (const char* ending : {"3 key 1 down\n", "3 close\n"}) {
         writeText("end.txt", ending);
-        ASSERT_EQ(run("--frames 50 --input end.txt --trace t.jsonl"), 0) << ending;
+        ASSERT_EQ(runHeadless("--frames 50 --input end.txt --trace t.jsonl"), 0) << ending;
         EXPECT_LE(lines("t.jsonl").size(), 5u) << ending;
         EXPECT_GE(lines("t.jsonl").size(), 4u) << ending;
     }
 }
 
 TEST_F(HeadlessRunTest, ShotsAreTheFlippedFramesAsBitmaps) {
-    ASSERT_EQ(run("--frames 3 --shot 0:setup.bmp --shot 2:battle.bmp"), 0) << read("err.txt");
-    const std::string bytes = read("battle.bmp");
-    platform::Bitmap battle;
-    ASSERT_TRUE(decodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), battle));
+    ASSERT_EQ(runHeadless("--frames 3 --shot 0:setup.bmp --shot 2:battle.bmp"), 0)
+        << read("err.txt");
+    const platform::Bitmap battle = decodedFile(path("battle.bmp"));
     EXPECT_EQ(battle.width, 800);
     EXPECT_EQ(battle.height, 600);
     // The brightest stars, 31 on every component packed straight, widen to 255, 125, 255.
     EXPECT_NE(std::count(battle.pixels.begin(), battle.pixels.end(), 0xFF7DFFu), 0);
-    const std::string setupBytes = read("setup.bmp");
-    platform::Bitmap setup;
-    ASSERT_TRUE(decodeBmp(std::vector<std::uint8_t>(setupBytes.begin(), setupBytes.end()), setup));
+    const platform::Bitmap setup = decodedFile(path("setup.bmp"));
     EXPECT_EQ(std::count(setup.pixels.begin(), setup.pixels.end(), 0u), 800 * 600)
         << "a set-up frame shows only the cleared screen";
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -26,21 +24,6 @@ protected:
         // A battle, "1" to the navigation screen, "1" back to a second battle.
         std::ofstream(path("session.txt")) << "3 key 2 down\n4 key 2 up\n8 key 2 down\n"
                                               "9 key 2 up\n";
-    }
-
-    int run(const std::string& arguments) {
-        const std::string command = std::string("'") + CORVANES_HEADLESS + "' " + arguments +
-                                    " > '" + path("out.txt").string() + "' 2> '" +
-                                    path("err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::vector<std::string> lines(const std::string& name) const {
-        std::vector<std::string> all;
-        std::ifstream in(path(name));
-        for (std::string line; std::getline(in, line);) all.push_back(line);
-        return all;
     }
 };
 
@@ -87,7 +70,7 @@ TEST_F(MissingBitmapTest, EachMissingBitmapLogsExactlyItsOwnersLines) {
         SCOPED_TRACE(c.file);
         copyGameFiles();
         if (*c.file != '\0') fs::remove(path(c.file));
-        ASSERT_EQ(run("--frames 15 --input session.txt"), 0);
+        ASSERT_EQ(runHeadless("--frames 15 --input session.txt"), 0);
         std::map<std::string, int> expected{{"ERROR: Unable to create joystick device", 1}};
         if (c.times > 0) {
             expected[noBitmap] = c.times;
@@ -109,18 +92,18 @@ TEST_F(MissingBitmapTest, EachMissingBitmapLogsExactlyItsOwnersLines) {
 
 TEST_F(MissingBitmapTest, EveryFaultOnEveryCallForAWholeBattleEndsCleanly) {
     // Without faults the first battle has ended by then.
-    ASSERT_EQ(run("--frames 900 --trace t.jsonl"), 0);
+    ASSERT_EQ(runHeadless("--frames 900 --trace t.jsonl"), 0);
     bool ended = false;
     for (const std::string& line : lines("t.jsonl")) {
         ended = ended || line.find("\"phase\":2,\"nextMode\":1") != std::string::npos;
     }
     EXPECT_TRUE(ended);
 
-    ASSERT_EQ(run("--list-faults"), 0);
+    ASSERT_EQ(runHeadless("--list-faults"), 0);
     const std::vector<std::string> faults = lines("out.txt");
     EXPECT_FALSE(faults.empty());
     for (const std::string& fault : faults) {
-        EXPECT_EQ(run("--frames 900 --fail " + fault), 0) << fault;
+        EXPECT_EQ(runHeadless("--frames 900 --fail " + fault), 0) << fault;
     }
 }
 

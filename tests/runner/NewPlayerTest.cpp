@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/Base64.h"
@@ -16,23 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class NewPlayerTest : public HeadlessTest {
-protected:
-    // Runs `program` from the folder `from` (below the test's own); answers its exit status.
-    int run(const std::string& program, const std::string& arguments,
-            const std::string& from = ".") {
-        const std::string command = "cd '" + path(from).string() + "' && DISPLAY= '" + program +
-                                    "' " + arguments + " > '" + path("out.txt").string() +
-                                    "' 2> '" + path("err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-};
+using NewPlayerTest = HeadlessTest;
 
 TEST_F(NewPlayerTest, TheRunnerPlaysWhereTheBitmapsAreOrSaysWhereItLooked) {
     for (const char* folder : {"game", "here", "empty"}) fs::create_directories(path(folder));

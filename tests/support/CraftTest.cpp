@@ -1,49 +1,31 @@
 #include "support/CraftTest.h"
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 
-#include "graphics/BmpDecoder.h"
-#include "platform/video/PixelFormat.h"
 #include "player/CorvaneFrames.h"
+#include "support/Sheets.h"
 
 namespace {
 
-// Frames as the blitter draws them into the 85 x 85 frame: destination column dx reads source
-// column left + ((dx * ((83 << 16) / 85)) >> 16), rows likewise.
 using Picture = std::vector<std::uint16_t>;
 
-platform::Bitmap decodeGameFile(const std::string& name) {
-    std::ifstream in(std::filesystem::path(CORVANES_GAME_DIR) / name, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    platform::Bitmap bitmap;
-    EXPECT_TRUE(decodeBmp(bytes, bitmap)) << name;
-    return bitmap;
-}
-
-// Every cell of the four sheets, by label; the steady sheets' names sort before the
-// transformation's.
+// Every cell of the four sheets as the blitter draws it into the 85 x 85 frame, by label; the
+// steady sheets' names sort before the transformation's.
 std::map<std::string, Picture> makeCells() {
     const std::pair<const char*, const char*> sheets[] = {{"F", "hx4fighter_extras.bmp"},
                                                           {"S", "hx4standmech.bmp"},
                                                           {"H", "hx4hovermech.bmp"},
                                                           {"T", "hx4trans.bmp"}};
-    const int stepX = (corvaneGrid.frameWidth << 16) / corvaneSize;
-    const int stepY = (corvaneGrid.frameHeight << 16) / corvaneSize;
     std::map<std::string, Picture> cells;
     for (const auto& [sheet, file] : sheets) {
-        const platform::Bitmap b = decodeGameFile(file);
+        const platform::Bitmap& b = gameSheet(file);
         for (int index = 0; index < corvaneGrid.count(); ++index) {
             Picture& p = cells[sheet + std::to_string(index)];
-            const platform::Rect f = corvaneGrid.frame(index);
             for (int dy = 0; dy < corvaneSize; ++dy) {
                 for (int dx = 0; dx < corvaneSize; ++dx) {
-                    const std::uint32_t rgb =
-                        b.at(f.left + ((dx * stepX) >> 16), f.top + ((dy * stepY) >> 16));
-                    p.push_back(platform::rgbTo565(rgb >> 16, rgb >> 8, rgb));
+                    p.push_back(stretchedPixel(b, corvaneGrid.frame(index), corvaneSize,
+                                               corvaneSize, dx, dy));
                 }
             }
         }
@@ -93,16 +75,11 @@ Picture regionOf(const platform::HeadlessBackend& backend, platform::Point at) {
     return region;
 }
 
-std::string shippedControls() {
-    std::ifstream in(std::string(CORVANES_SOURCE_DIR) + "/assets/controls.cfg");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 void CraftTest::SetUp() {
     EngineTest::SetUp();
-    writeControls(shippedControls());
+    copyGameFile("controls.cfg");
     copyCraftSheets();
 }
 

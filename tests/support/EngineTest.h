@@ -43,16 +43,8 @@ protected:
         return *engine;
     }
 
-    // What the log gained after the set-up (which notes, among others, the missing joystick).
-    std::vector<std::string> linesSinceStart() const {
-        std::vector<std::string> lines = logLines();
-        lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(startLines));
-        return lines;
-    }
-
     std::unique_ptr<Window> window;
     std::unique_ptr<ScriptedEngine> engine;
-    std::size_t startLines = 0;
 };
 
 inline const std::string noJoystickLine = "ERROR: Unable to create joystick device";

@@ -1,16 +1,10 @@
 #include "support/GameTest.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <map>
-
 #include "app/WinMain.h"
-#include "graphics/BmpDecoder.h"
 #include "platform/Random.h"
-#include "platform/video/PixelFormat.h"
 #include "player/Corvane.h"
 #include "player/VoskBullet.h"
+#include "support/Sheets.h"
 
 void GameTest::SetUp() {
     HeadlessTest::SetUp();
@@ -78,39 +72,19 @@ void GameTest::destroyCraft() {
 
 bool GameTest::shows(platform::Rect screen, const std::string& file, platform::Rect cell,
                      platform::Rect skip) const {
-    static std::map<std::string, platform::Bitmap> decoded;
-    platform::Bitmap& b = decoded[file];
-    if (b.pixels.empty()) {
-        std::ifstream in(std::string(CORVANES_GAME_DIR) + "/" + file, std::ios::binary);
-        EXPECT_TRUE(
-            decodeBmp(std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), {}}, b));
-    }
+    const platform::Bitmap& b = gameSheet(file);
     int opaque = 0;
     for (int dy = 0; dy < screen.height(); ++dy) {
         for (int dx = 0; dx < screen.width(); ++dx) {
             const platform::Point at{screen.left + dx, screen.top + dy};
             if (at.x < 0 || at.y < 0 || at.x >= 800 || at.y >= 600) continue;
             if (platform::ptInRect(skip, at)) continue;
-            // The blitter's nearest-neighbour sampling.
-            const std::uint32_t rgb =
-                b.at(cell.left + ((dx * ((cell.width() << 16) / screen.width())) >> 16),
-                     cell.top + ((dy * ((cell.height() << 16) / screen.height())) >> 16));
-            const std::uint16_t pixel = platform::rgbTo565(rgb >> 16, rgb >> 8, rgb);
+            const std::uint16_t pixel =
+                stretchedPixel(b, cell, screen.width(), screen.height(), dx, dy);
             if (pixel == 0) continue;
             ++opaque;
             if (backend.framePixel(at.x, at.y) != pixel) return false;
         }
     }
     return opaque > 0;
-}
-
-int GameTest::litPixels() const {
-    const auto& f = backend.lastFrame();
-    return static_cast<int>(f.size()) - static_cast<int>(std::count(f.begin(), f.end(), 0));
-}
-
-std::vector<std::string> GameTest::newLogLines() const {
-    std::vector<std::string> lines = logLines();
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(startLines));
-    return lines;
 }

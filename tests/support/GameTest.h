@@ -53,13 +53,9 @@ protected:
     // over it).
     bool shows(platform::Rect screen, const std::string& file, platform::Rect cell,
                platform::Rect skip = {}) const;
-    int litPixels() const;
-    // Log lines since the game was made (the start-up notes the missing joystick).
-    std::vector<std::string> newLogLines() const;
 
     std::unique_ptr<Window> window;
     std::unique_ptr<TestGame> game;
-    std::size_t startLines = 0;
 
 private:
     std::vector<int> held;

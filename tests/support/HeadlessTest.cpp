@@ -1,6 +1,11 @@
 #include "support/HeadlessTest.h"
 
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "log/Log.h"
@@ -28,11 +33,22 @@ void HeadlessTest::TearDown() {
     std::filesystem::remove_all(workDir, ignored);
 }
 
-std::vector<std::string> HeadlessTest::logLines() const {
-    std::vector<std::string> lines;
-    std::ifstream in(workDir / "log.txt");
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
+std::string HeadlessTest::read(const std::string& name) const {
+    std::ifstream in(path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> HeadlessTest::lines(const std::string& name) const {
+    std::vector<std::string> all;
+    std::ifstream in(path(name));
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
+std::vector<std::string> HeadlessTest::linesSinceStart() const {
+    std::vector<std::string> all = logLines();
+    all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(startLines));
+    return all;
 }
 
 void HeadlessTest::writeFile(const std::string& name,
@@ -52,4 +68,22 @@ void HeadlessTest::copyGameFiles() const {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() == ".bmp" || name == "controls.cfg") copyGameFile(name);
     }
+}
+
+int HeadlessTest::run(const std::string& program, const std::string& arguments,
+                      const std::string& from) const {
+    const std::string command = "cd '" + path(from).string() + "' && DISPLAY= '" + program + "' " +
+                                arguments + " > '" + path("out.txt").string() + "' 2> '" +
+                                path("err.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int HeadlessTest::runHeadless(const std::string& arguments) const {
+    return run(CORVANES_HEADLESS, arguments);
+}
+
+int HeadlessTest::litPixels() const {
+    const auto& f = backend.lastFrame();
+    return static_cast<int>(f.size()) - static_cast<int>(std::count(f.begin(), f.end(), 0));
 }

@@ -7,6 +7,7 @@
 
 #include "platform/Rect.h"
 #include "platform/video/Surface.h"
+#include "support/Sheets.h"
 
 // The surface's pixels row by row, without the padding.
 inline std::vector<std::uint16_t> pixelsOf(const platform::Surface& s) {
@@ -36,17 +37,14 @@ inline std::vector<std::uint16_t> referenceBlit(std::vector<std::uint16_t> befor
                                                 const platform::Surface& source,
                                                 const platform::Rect& from,
                                                 const platform::Rect* clip, bool keyed) {
-    const std::int64_t xStep = (std::int64_t{from.width()} << 16) / full.width();
-    const std::int64_t yStep = (std::int64_t{from.height()} << 16) / full.height();
     for (int dy = 0; dy < full.height(); ++dy) {
         const int y = full.top + dy;
         if (y < 0 || y >= height || (clip && (y < clip->top || y >= clip->bottom))) continue;
-        const int sy = from.top + static_cast<int>((dy * yStep) >> 16);
         for (int dx = 0; dx < full.width(); ++dx) {
             const int x = full.left + dx;
             if (x < 0 || x >= width || (clip && (x < clip->left || x >= clip->right))) continue;
-            const std::uint16_t p =
-                source.pixel(from.left + static_cast<int>((dx * xStep) >> 16), sy);
+            const platform::Point s = stretchedFrom(from, full.width(), full.height(), dx, dy);
+            const std::uint16_t p = source.pixel(s.x, s.y);
             if (keyed && p >= source.colorKeyLow() && p <= source.colorKeyHigh()) continue;
             before[static_cast<std::size_t>(y) * width + x] = p;
         }

@@ -10,7 +10,7 @@
 
 // Combat objects in a working directory holding the game's own sheets, seen through the
 // battle's camera and drawn through the real engine.
-class CombatTest : public EngineTest {
+class CombatFixture : public EngineTest {
 protected:
     void SetUp() override;
     void frame(const std::function<void()>& work);
@@ -18,7 +18,6 @@ protected:
     // rectangle r on black, each stretched into r over the one before, black being the key.
     bool shows(platform::Rect r, const std::string& file,
                const std::vector<platform::Rect>& frames) const;
-    int litPixels() const;
 
     Camera camera{-400, -300};
 };
