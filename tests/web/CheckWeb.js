@@ -1,0 +1,240 @@
+// The web page in real Chromium: the first battle drawn, keys flying the craft, "1" and the mouse
+// on the navigation screen, F12's PNG, bad addresses, no console errors, and each recorded
+// session's trace with fast=1 equal to the native runner's, line for line. Run as:
+//   node CheckWeb.js SITE RUNNER GAME_DIR SESSIONS_DIR WORK [--measure] SESSION...
+'use strict';
+const childProcess = require('child_process');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const [site, runner, gameDir, sessionsDir, work, ...rest] = process.argv.slice(2);
+const measure = rest.includes('--measure');
+const sessions = rest.filter((word) => !word.startsWith('--'));
+const frames = 3750;
+// Bounds on waiting, so that a hung page fails instead of stalling the suite.
+const patience = { timeout: 180000, polling: 50 };
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.data': 'application/octet-stream', '.txt': 'text/plain' };
+
+// The site as any static host serves it, with the sessions' scripts beside index.html.
+function serve() {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).slice(1) ||
+                 'index.html';
+    const file = [site, sessionsDir].map((root) => path.join(root, path.basename(name)))
+      .find((candidate) => fs.existsSync(candidate));
+    if (!file || name.includes('/')) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'text/plain' });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+let failures = 0;
+function check(ok, what) {
+  console.log((ok ? 'ok    ' : 'FAIL  ') + what);
+  if (!ok) failures += 1;
+}
+
+function nativeTrace(session) {
+  const folder = path.join(work, 'native-' + session);
+  fs.rmSync(folder, { recursive: true, force: true });
+  fs.mkdirSync(folder, { recursive: true });
+  for (const file of fs.readdirSync(gameDir)) {
+    if (file.endsWith('.bmp') || file === 'controls.cfg') {
+      fs.copyFileSync(path.join(gameDir, file), path.join(folder, file));
+    }
+  }
+  const trace = path.join(folder, 'trace.jsonl');
+  const started = process.hrtime.bigint();
+  childProcess.execFileSync(runner, ['--frames', String(frames), '--dir', folder, '--input',
+                                     path.join(sessionsDir, session + '.txt'), '--trace', trace]);
+  const seconds = Number(process.hrtime.bigint() - started) / 1e9;
+  const lines = fs.readFileSync(trace, 'utf8').split('\n');
+  lines.pop();
+  return { lines, seconds };
+}
+
+async function open(browser, base, query, errors) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 600 });
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  page.on('pageerror', (error) => errors.push(String(error)));
+  await page.goto(base + 'index.html' + query);
+  return page;
+}
+
+const finished = () => window.corvanes && window.corvanes.done;
+
+async function exactness(browser, base, errors, session) {
+  const native = nativeTrace(session);
+  const page = await open(browser, base, '?input=' + session + '.txt&frames=' + frames +
+                          '&trace=1&fast=1', errors);
+  const started = Date.now();
+  await page.waitForFunction(finished, patience);
+  const seconds = (Date.now() - started) / 1000;
+  const result = await page.evaluate(() => ({ error: window.corvanes.error,
+                                              passes: window.corvanes.passes,
+                                              trace: window.corvanes.trace }));
+  await page.close();
+  let first = -1;
+  const count = Math.max(result.trace.length, native.lines.length);
+  for (let i = 0; i < count && first < 0; ++i) {
+    if (result.trace[i] !== native.lines[i]) first = i;
+  }
+  check(result.error === null && result.passes === frames && first < 0,
+        session + ': ' + result.trace.length + ' trace lines equal the runner\'s ' +
+        native.lines.length + (first < 0 ? '' : '; first difference at line ' + (first + 1) +
+        ':\n  page:   ' + result.trace[first] + '\n  runner: ' + native.lines[first]));
+  if (measure) {
+    console.log('      ' + session + ': page ' + Math.round(frames / seconds) +
+                ' passes/s (load included), runner ' + Math.round(frames / native.seconds) +
+                ' passes/s (process included)');
+  }
+}
+
+// The last trace entry, once the page has run `passes` passes past `from`.
+async function passOn(page, from, passes) {
+  await page.waitForFunction((n) => window.corvanes.trace.length >= n, patience, from + passes);
+  return page.evaluate(() => JSON.parse(window.corvanes.trace[window.corvanes.trace.length - 1]));
+}
+
+async function live(browser, base, errors) {
+  const page = await open(browser, base, '?trace=1', errors);
+  let now = await passOn(page, 0, 10);
+  const lit = await page.evaluate(() => {
+    const canvas = document.getElementById('canvas');
+    const copy = document.createElement('canvas');
+    copy.width = canvas.width;
+    copy.height = canvas.height;
+    copy.getContext('2d').drawImage(canvas, 0, 0);
+    const pixels = copy.getContext('2d').getImageData(0, 0, copy.width, copy.height).data;
+    let lit = 0;
+    for (let i = 0; i < pixels.length; i += 4) lit += pixels[i] | pixels[i + 1] | pixels[i + 2] ? 1 : 0;
+    return { lit, width: canvas.width, height: canvas.height };
+  });
+  check(now.mode === 1 && lit.width === 800 && lit.height === 600 && lit.lit > 1000,
+        'the first battle is drawn (' + lit.lit + ' lit pixels of 800 x 600)');
+  if (measure) await page.screenshot({ path: path.join(work, 'battle.png') });
+
+  // The default controls: the up arrow steers up.
+  const before = now.player.y;
+  await page.keyboard.down('ArrowUp');
+  now = await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 20);
+  await page.keyboard.up('ArrowUp');
+  check(now.player.y < before, 'the up arrow flies the craft up (y ' + before + ' to ' +
+        now.player.y + ')');
+
+  await page.keyboard.press('Digit1');
+  await page.waitForFunction(() => JSON.parse(window.corvanes.trace.at(-1)).mode === 2, patience);
+  now = await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 2);
+  check(now.mode === 2, '"1" opens the navigation screen');
+
+  // The pointer moves over the canvas from its middle; the cursor follows it pixel for pixel
+  // onto the sector that the navigation session clicks.
+  await page.mouse.move(400, 300);
+  const start = (await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 2))
+    .cursor;
+  const target = [300, 325];
+  await page.mouse.move(400 + target[0] - start[0], 300 + target[1] - start[1], { steps: 8 });
+  now = await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 3);
+  check(now.cursor[0] === target[0] && now.cursor[1] === target[1],
+        'the mouse moves the cursor from ' + start + ' to ' + now.cursor);
+  if (measure) await page.screenshot({ path: path.join(work, 'navigation.png') });
+  await page.mouse.down();
+  await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 3);
+  await page.mouse.up();
+  await page.waitForFunction(() => JSON.parse(window.corvanes.trace.at(-1)).mode === 1, patience);
+  check(true, 'a click on the sector starts a battle');
+
+  // F12 offers the frame as a PNG.
+  await page.evaluate(() => {
+    window.offered = null;
+    document.addEventListener('click', (e) => {
+      if (e.target.download) {
+        window.offered = { name: e.target.download, href: e.target.href };
+        e.preventDefault();
+      }
+    }, true);
+  });
+  await page.keyboard.press('F12');
+  await page.waitForFunction(() => window.offered !== null, patience);
+  const png = await page.evaluate(async () => {
+    const bytes = new Uint8Array(await (await fetch(window.offered.href)).arrayBuffer());
+    const view = new DataView(bytes.buffer);
+    return { name: window.offered.name, signature: Array.from(bytes.slice(1, 4)),
+             width: view.getUint32(16), height: view.getUint32(20) };
+  });
+  check(png.name.endsWith('.png') && String.fromCharCode(...png.signature) === 'PNG' &&
+        png.width === 800 && png.height === 600, 'F12 offers the frame as ' + png.name);
+
+  if (measure) {
+    const first = await page.evaluate(() => window.corvanes.firstPassMs);
+    console.log('      first pass ' + first.toFixed(0) + ' ms after navigation');
+  }
+  await page.close();
+}
+
+async function badAddresses(browser, base) {
+  for (const query of ['?input=missing.txt&frames=10', '?input=flight.txt',
+                       '?input=flight.txt&frames=ten']) {
+    const errors = [];
+    const page = await open(browser, base, query, errors);
+    await page.waitForFunction(finished, patience);
+    const state = await page.evaluate(() => ({ error: window.corvanes.error,
+                                               passes: window.corvanes.passes,
+                                               shown: document.getElementById('notice').textContent }));
+    check(typeof state.error === 'string' && state.passes === 0 && state.shown === state.error &&
+          errors.some((line) => line.includes(state.error)),
+          query + ' is refused: ' + state.error);
+    await page.close();
+  }
+}
+
+async function stats(browser, base, errors) {
+  const page = await open(browser, base, '?input=combat.txt&frames=1200&stats=1', errors);
+  await page.waitForFunction(finished, patience);
+  const times = (await page.evaluate(() => window.corvanes.stats.passMs)).sort((a, b) => a - b);
+  const at = (q) => times[Math.min(times.length - 1, Math.floor(q * times.length))];
+  console.log('      pass + present, paced: median ' + at(0.5).toFixed(3) + ' ms, 99th ' +
+              at(0.99).toFixed(3) + ' ms over ' + times.length + ' passes');
+  await page.close();
+}
+
+(async () => {
+  fs.mkdirSync(work, { recursive: true });
+  const server = await serve();
+  const base = 'http://127.0.0.1:' + server.address().port + '/';
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'corvanes-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  const errors = [];
+  try {
+    for (const session of sessions) await exactness(browser, base, errors, session);
+    await live(browser, base, errors);
+    await badAddresses(browser, base);
+    if (measure) await stats(browser, base, errors);
+    check(errors.length === 0, 'no console errors' + (errors.length ? ': ' + errors.join('\n') : ''));
+  } catch (error) {
+    check(false, String(error && error.stack ? error.stack : error));
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  process.exit(failures === 0 ? 0 : 1);
+})();
