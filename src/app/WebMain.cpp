@@ -35,11 +35,11 @@ EM_JS(char*, pageQuery, (), { return allocateUTF8(location.search); });
 // What the page fetched before the game started; null when there was nothing.
 EM_JS(char*, pageScript, (), {
     const text = Module.corvanesSetup.script;
-    return text == = null ? 0 : allocateUTF8(text);
+    return typeof text == 'string' ? allocateUTF8(text) : 0;
 });
 EM_JS(char*, pageStoredControls, (), {
     const text = Module.corvanesSetup.controls;
-    return text == = null ? 0 : allocateUTF8(text);
+    return typeof text == 'string' ? allocateUTF8(text) : 0;
 });
 EM_JS(void, pagePublish, (double passes, const char* trace, const char* log),
       { Module.corvanesPage.publish(passes, UTF8ToString(trace), UTF8ToString(log)); });
