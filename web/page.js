@@ -179,6 +179,7 @@
       state.done = true;
     },
     done(status) {
+      state.doneMs = performance.now();
       state.status = status;
       state.done = true;
       if (!scripted) {
@@ -189,14 +190,16 @@
   };
 
   // The player's own controls file lives in the browser's storage.
+  let database = null;
   const storage = {
     open() {
-      return new Promise((resolve, reject) => {
+      database = database || new Promise((resolve, reject) => {
         const request = indexedDB.open('corvanes', 1);
         request.onupgradeneeded = () => request.result.createObjectStore('files');
         request.onsuccess = () => resolve(request.result);
         request.onerror = () => reject(request.error);
       });
+      return database;
     },
     load(name) {
       return storage.open().then((db) => new Promise((resolve) => {

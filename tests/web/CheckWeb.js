@@ -177,6 +177,36 @@ async function live(browser, base, errors) {
   check(png.name.endsWith('.png') && String.fromCharCode(...png.signature) === 'PNG' &&
         png.width === 800 && png.height === 600, 'F12 offers the frame as ' + png.name);
 
+  // The controls panel: what is typed there goes to the browser's storage and the game's file at
+  // once, not to the game's keys; a line without a code is warned about; a reload keeps it.
+  const typed = '0\n44\n57\nnone\n300\n';
+  const locked = await page.evaluate(() => document.pointerLockElement !== null);
+  await page.evaluate(() => document.exitPointerLock());
+  await page.click('#controls-button');
+  await page.evaluate(() => {
+    const text = document.getElementById('controls-text');
+    text.focus();
+    text.select();
+  });
+  await page.keyboard.type(typed);
+  const panel = await page.evaluate(() => ({
+    warnings: document.querySelectorAll('#controls-warnings li').length,
+    file: Module.FS.readFile('/game/controls.cfg', { encoding: 'utf8' }),
+  }));
+  check(panel.warnings === 2 && panel.file === typed,
+        'the controls panel writes the game\'s file as typed and warns about ' + panel.warnings +
+        ' lines (the pointer was ' + (locked ? '' : 'not ') + 'locked)');
+  await page.waitForFunction((text) => new Promise((resolve) => {
+    indexedDB.open('corvanes').onsuccess = (e) => {
+      const get = e.target.result.transaction('files').objectStore('files').get('controls.cfg');
+      get.onsuccess = () => resolve(get.result === text);
+    };
+  }), patience, typed);
+  await page.reload();
+  await page.waitForFunction(() => window.corvanes.passes > 0, patience);
+  const kept = await page.evaluate(() => document.getElementById('controls-text').value);
+  check(kept === typed, 'the controls file is still there after a reload');
+
   if (measure) {
     const first = await page.evaluate(() => window.corvanes.firstPassMs);
     console.log('      first pass ' + first.toFixed(0) + ' ms after navigation');
