@@ -290,6 +290,11 @@
       .then((text) => { setup.script = text; });
   }
 
+  // Fetched while the game's own files load.
+  const setupDone = Promise.all([fetchScript(), storage.load('controls.cfg').then((text) => {
+    setup.controls = text;
+  })]);
+
   window.Module = {
     canvas,
     corvanesPage: page,
@@ -298,11 +303,10 @@
     printErr: (line) => console.warn(line),
     preRun: [() => {
       Module.addRunDependency('corvanes-setup');
-      Promise.all([fetchScript(), storage.load('controls.cfg').then((text) => {
-        setup.controls = text;
-      })]).then(() => Module.removeRunDependency('corvanes-setup'));
+      setupDone.then(() => Module.removeRunDependency('corvanes-setup'));
     }],
     onRuntimeInitialized() {
+      state.runtimeMs = performance.now();
       runtimeReady = true;
       controlsText.value = setup.controls !== null ? setup.controls
         : Module.FS.readFile('/game/controls.cfg', { encoding: 'utf8' });
