@@ -184,7 +184,10 @@
       state.done = true;
       if (!scripted) {
         document.exitPointerLock && document.pointerLockElement && document.exitPointerLock();
-        showNotice('The game has ended.', true);
+        const limit = Number(params.get('frames'));
+        showNotice(params.has('frames') && state.passes >= limit
+          ? 'The game has ended after ' + state.passes + ' passes.'
+          : 'Escape ended the game.', true);
       }
     },
   };

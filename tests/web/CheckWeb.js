@@ -57,9 +57,8 @@ function nativeTrace(session) {
   childProcess.execFileSync(runner, ['--frames', String(frames), '--dir', folder, '--input',
                                      path.join(sessionsDir, session + '.txt'), '--trace', trace]);
   const seconds = Number(process.hrtime.bigint() - started) / 1e9;
-  const lines = fs.readFileSync(trace, 'utf8').split('\n');
-  lines.pop();
-  return { lines, seconds };
+  const linesOf = (file) => fs.readFileSync(file, 'utf8').split('\n').slice(0, -1);
+  return { lines: linesOf(trace), log: linesOf(path.join(folder, 'log.txt')), seconds };
 }
 
 async function open(browser, base, query, errors) {
@@ -85,6 +84,7 @@ async function exactness(browser, base, errors, session) {
   const result = await page.evaluate(() => ({ error: window.corvanes.error,
                                               passes: window.corvanes.passes,
                                               trace: window.corvanes.trace,
+                                              log: window.corvanes.log,
                                               playing: window.corvanes.doneMs -
                                                        window.corvanes.firstPassMs }));
   await page.close();
@@ -97,6 +97,8 @@ async function exactness(browser, base, errors, session) {
         session + ': ' + result.trace.length + ' trace lines equal the runner\'s ' +
         native.lines.length + (first < 0 ? '' : '; first difference at line ' + (first + 1) +
         ':\n  page:   ' + result.trace[first] + '\n  runner: ' + native.lines[first]));
+  check(JSON.stringify(result.log) === JSON.stringify(native.log),
+        session + ': the log\'s ' + result.log.length + ' lines equal the runner\'s');
   if (measure) {
     console.log('      ' + session + ': page ' + Math.round(frames / (result.playing / 1000)) +
                 ' passes/s (' + Math.round(frames / seconds) + ' with the load), runner ' +
