@@ -183,7 +183,8 @@ async function live(browser, base, errors) {
 
   // The controls panel: what is typed there goes to the browser's storage and the game's file at
   // once, not to the game's keys; a line without a code is warned about; a reload keeps it.
-  const typed = '0\n44\n57\nnone\n300\n';
+  // "1" typed into the panel would open the navigation screen if it reached the game.
+  const typed = '0\n1\n57\nnone\n300\n';
   const locked = await page.evaluate(() => document.pointerLockElement !== null);
   await page.evaluate(() => document.exitPointerLock());
   await page.click('#controls-button');
@@ -197,7 +198,8 @@ async function live(browser, base, errors) {
     warnings: document.querySelectorAll('#controls-warnings li').length,
     file: Module.FS.readFile('/game/controls.cfg', { encoding: 'utf8' }),
   }));
-  check(panel.warnings === 2 && panel.file === typed,
+  now = await passOn(page, await page.evaluate(() => window.corvanes.trace.length), 3);
+  check(panel.warnings === 2 && panel.file === typed && now.mode === 1,
         'the controls panel writes the game\'s file as typed and warns about ' + panel.warnings +
         ' lines (the pointer was ' + (locked ? '' : 'not ') + 'locked)');
   await page.waitForFunction((text) => new Promise((resolve) => {
@@ -215,6 +217,40 @@ async function live(browser, base, errors) {
     const first = await page.evaluate(() => window.corvanes.firstPassMs);
     console.log('      first pass ' + first.toFixed(0) + ' ms after navigation');
   }
+  await page.close();
+}
+
+// A pad with the standard mapping, its stick held up, steers the craft once the player's
+// controls file asks for the joystick.
+async function gamepad(browser, base, errors) {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
+    const pad = { id: 'check pad', index: 0, connected: true, mapping: 'standard', timestamp: 0,
+                  axes: [0, -1, 0, 0], buttons };
+    navigator.getGamepads = () => [pad];
+  });
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  await page.goto(base + 'index.html?trace=1');
+  await page.waitForFunction(() => window.corvanes.passes > 0, patience);
+  await page.evaluate(() => {
+    const text = document.getElementById('controls-text');
+    text.value = '1\n';
+    text.dispatchEvent(new Event('input'));
+  });
+  await page.waitForFunction(() => new Promise((resolve) => {
+    indexedDB.open('corvanes').onsuccess = (e) => {
+      const get = e.target.result.transaction('files').objectStore('files').get('controls.cfg');
+      get.onsuccess = () => resolve(get.result === '1\n');
+    };
+  }), patience);
+  await page.reload();
+  const first = await passOn(page, 0, 2);
+  const later = await passOn(page, 2, 30);
+  check(later.player.y < first.player.y, 'the pad\'s stick flies the craft up (y ' +
+        first.player.y + ' to ' + later.player.y + ')');
   await page.close();
 }
 
@@ -264,6 +300,7 @@ async function stats(browser, base, errors) {
   try {
     for (const session of sessions) await exactness(browser, base, errors, session);
     await live(browser, base, errors);
+    await gamepad(browser, base, errors);
     await badAddresses(browser, base);
     if (measure) await stats(browser, base, errors);
     check(errors.length === 0, 'no console errors' + (errors.length ? ': ' + errors.join('\n') : ''));
