@@ -53,8 +53,9 @@
   function toggleFullScreen() {
     if (document.fullscreenElement) {
       document.exitFullscreen().catch(() => {});
-    } else if (stage.requestFullscreen) {
-      stage.requestFullscreen().catch(() => {});
+    } else if (document.documentElement.requestFullscreen) {
+      // The whole page, so that its buttons and panels stay at hand.
+      document.documentElement.requestFullscreen().catch(() => {});
     }
   }
   byId('full-screen').addEventListener('click', toggleFullScreen);

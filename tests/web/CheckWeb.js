@@ -181,12 +181,26 @@ async function live(browser, base, errors) {
   check(png.name.endsWith('.png') && String.fromCharCode(...png.signature) === 'PNG' &&
         png.width === 800 && png.height === 600, 'F12 offers the frame as ' + png.name);
 
+  // Alt+Enter and the button switch full screen; meanwhile Escape is the browser's.
+  await page.keyboard.down('AltLeft');
+  await page.keyboard.press('Enter');
+  await page.keyboard.up('AltLeft');
+  await page.waitForFunction(() => document.fullscreenElement !== null, patience);
+  await page.keyboard.press('Escape');
+  const passes = await page.evaluate(() => window.corvanes.trace.length);
+  await passOn(page, passes, 3);
+  // The locked pointer's clicks all go to the picture.
+  const locked = await page.evaluate(() => document.pointerLockElement !== null);
+  await page.evaluate(() => document.exitPointerLock());
+  await page.click('#full-screen');
+  await page.waitForFunction(() => document.fullscreenElement === null, patience);
+  check(!(await page.evaluate(() => window.corvanes.done)),
+        'Alt+Enter and the button switch full screen, where Escape does not end the game');
+
   // The controls panel: what is typed there goes to the browser's storage and the game's file at
   // once, not to the game's keys; a line without a code is warned about; a reload keeps it.
   // "1" typed into the panel would open the navigation screen if it reached the game.
   const typed = '0\n1\n57\nnone\n300\n';
-  const locked = await page.evaluate(() => document.pointerLockElement !== null);
-  await page.evaluate(() => document.exitPointerLock());
   await page.click('#controls-button');
   await page.evaluate(() => {
     const text = document.getElementById('controls-text');
