@@ -1,5 +1,6 @@
 # Fails when a file under src/ includes a folder of a higher layer than its own, when SDL is
-# included outside the SDL backend, or when anything but the entry point reaches a backend. Run as: cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
+# included outside the SDL backend or emscripten outside the web backend and the web entry
+# point, or when anything but the entry point reaches a backend. Run as: cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
 set(rank_log 0)
 set(rank_platform 0)
 set(rank_graphics 1)
@@ -27,7 +28,12 @@ foreach(file ${files})
       message(SEND_ERROR "src/${file}: SDL belongs to the SDL backend alone: ${line}")
       math(EXPR problems "${problems} + 1")
     endif()
-    if(line MATCHES "\"platform/(sdl|headless)/" AND NOT file MATCHES "^(app|platform)/")
+    if(line MATCHES "<emscripten" AND NOT file MATCHES "^(platform/web/|app/WebMain\\.cpp$)")
+      message(SEND_ERROR "src/${file}: emscripten belongs to the web backend and its entry "
+                         "point alone: ${line}")
+      math(EXPR problems "${problems} + 1")
+    endif()
+    if(line MATCHES "\"platform/(sdl|headless|web)/" AND NOT file MATCHES "^(app|platform)/")
       message(SEND_ERROR "src/${file}: only the entry point picks a backend: ${line}")
       math(EXPR problems "${problems} + 1")
     endif()

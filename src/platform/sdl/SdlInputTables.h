@@ -14,8 +14,8 @@ struct ScancodeMapping {
     std::uint8_t keyCode;
 };
 
-// Every key of a 105-key keyboard (and the ANSI backslash key), then the extra keys some
-// keyboards have. Scancodes not listed are ignored.
+// The keys of platform/input/PhysicalKeys.h by SDL's scancodes. Scancodes not listed are
+// ignored.
 std::span<const ScancodeMapping> scancodeTable();
 
 // The mouse's buttons in snapshot order (left, right, middle, first side button) from SDL's
