@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sdl/MouseScale.h"
+#include "platform/input/MouseScale.h"
 
 // The cursor moves one game pixel for every screen pixel of the scaled picture, and slow motion
 // adds up rather than being lost.

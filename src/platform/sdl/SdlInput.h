@@ -6,7 +6,7 @@
 
 #include "platform/input/InputHardware.h"
 #include "platform/input/SessionTap.h"
-#include "platform/sdl/MouseScale.h"
+#include "platform/input/MouseScale.h"
 
 namespace platform {
 
