@@ -39,3 +39,23 @@ target_compile_definitions(corvanes_win32 PUBLIC UNICODE _UNICODE)
 add_executable(corvanes WIN32 src/app/WindowsMain.cpp)
 target_link_libraries(corvanes PRIVATE corvanes_app corvanes_win32)
 set_target_properties(corvanes PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CORVANES_GAME_DIR})
+
+# The shipped zip: one folder with the programs, the bitmaps, the default controls file and a
+# README, as a Windows text file.
+set(zip_folder ${PROJECT_BINARY_DIR}/zip/Corvanes)
+configure_file(${PROJECT_SOURCE_DIR}/assets/README-windows.txt ${zip_folder}/README.txt
+               NEWLINE_STYLE CRLF)
+set(shipped $<TARGET_FILE:corvanes> $<TARGET_FILE:corvanes-headless> ${game_files}
+            ${CORVANES_GAME_DIR}/controls.cfg)
+add_custom_command(
+  OUTPUT ${PROJECT_BINARY_DIR}/corvanes-windows.zip
+  COMMAND ${CMAKE_COMMAND} -E copy ${shipped} ${zip_folder}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${PROJECT_BINARY_DIR}/corvanes-windows.zip
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/corvanes-windows.zip --format=zip
+          Corvanes
+  WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/zip
+  DEPENDS corvanes corvanes-headless game_assets ${game_files} ${CORVANES_GAME_DIR}/controls.cfg
+          ${zip_folder}/README.txt
+  COMMENT "Packing corvanes-windows.zip"
+  VERBATIM)
+add_custom_target(windows_zip ALL DEPENDS ${PROJECT_BINARY_DIR}/corvanes-windows.zip)

@@ -19,6 +19,22 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "the Windows build failed")
 endif()
 
+# The zip holds one folder: the two programs, every bitmap, the controls file and the README.
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${BUILD}/corvanes-windows.zip
+                OUTPUT_VARIABLE packed)
+string(REGEX REPLACE "\n$" "" packed "${packed}")
+string(REPLACE "\n" ";" packed "${packed}")
+list(SORT packed)
+file(GLOB bitmaps RELATIVE ${ASSETS} ${ASSETS}/*.bmp)
+set(wanted Corvanes/ Corvanes/README.txt Corvanes/controls.cfg Corvanes/corvanes-headless.exe
+           Corvanes/corvanes.exe)
+list(TRANSFORM bitmaps PREPEND Corvanes/)
+list(APPEND wanted ${bitmaps})
+list(SORT wanted)
+if(NOT packed STREQUAL wanted)
+  message(FATAL_ERROR "the zip holds\n${packed}\nnot\n${wanted}")
+endif()
+
 # Made once; Wine prints a line about rundll32 as it does.
 if(NOT EXISTS ${BUILD}/wineprefix/system.reg)
   set(ENV{WINEPREFIX} ${BUILD}/wineprefix)
