@@ -42,11 +42,11 @@ passes() {
     wc -l <trace.jsonl
 }
 
-window=$(timeout 180 xdotool search --sync --name '^CorvanesEngine$' | head -1)
+await_trace '^\{"frame":30,'
+window=$(timeout 180 xdotool search --sync --onlyvisible --name '^CorvanesEngine$' | head -1)
 [ -n "$window" ] || fail "no game window"
 # Keys go where the X focus is, as a player's do.
 xdotool windowfocus --sync "$window"
-await_trace '^\{"frame":30,'
 
 # The picture: 800 x 600 scaled by 1.2 to 960 x 720, between bars of 160 columns.
 import -window root screen.png
