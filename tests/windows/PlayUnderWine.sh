@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Plays the Windows game under Wine on the X display of 1280 x 720 that UnderXvfb.sh gives it,
-# as a player would:
-# the first battle must show on the X display (the craft where the Linux runner draws it,
-# scaled and letterboxed, and stars), F12 must write the frame as a PNG, the up arrow sent with
-# xdotool must move the craft (seen in --trace), and Escape must end the game with status 0 and
-# the log's two lines of a machine without a joystick or sound card, with CR LF ends.
+# as a player would: --help and a bad option answer on the streams the game was given; the first
+# battle shows on the X display (the craft where the Linux runner draws it, scaled and
+# letterboxed, and stars); F12 writes the frame as a PNG; the up arrow sent with xdotool moves
+# the craft (seen in --trace); and Escape ends the game with status 0 and the log's two lines
+# of a machine without a joystick or sound card, with CR LF ends.
 #   PlayUnderWine.sh WINE PREFIX WINDOWS_GAME_DIR LINUX_RUNNER LINUX_GAME_DIR WORK
 set -euo pipefail
 wine=$1 prefix=$2 windows_game=$3 runner=$4 linux_game=$5 work=$6
@@ -29,6 +29,14 @@ game=
 trap '[ -z "$game" ] || kill "$game" 2>/dev/null' EXIT
 
 cd game
+# A windowed program that still answers on the streams it was given.
+"$wine" corvanes.exe --help >../help.txt 2>&1 || fail "--help did not end with status 0"
+grep -q '^usage: corvanes ' ../help.txt || fail "no usage from --help: $(cat ../help.txt)"
+status=0
+"$wine" corvanes.exe --nothing >../refused.txt 2>&1 || status=$?
+[ "$status" = 2 ] || fail "an unknown option ended with status $status"
+printf 'corvanes: unknown option "--nothing"\r\n' | cmp - ../refused.txt ||
+    fail "the refusal reads: $(cat ../refused.txt)"
 "$wine" corvanes.exe --trace ../trace.jsonl >../out.txt 2>../err.txt &
 game=$!
 cd ..
