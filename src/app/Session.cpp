@@ -56,7 +56,8 @@ bool Session::settle(const std::filesystem::path& program, const std::string& gi
     if (const auto data = playerfolder::installedData(program)) {
         const auto folder = playerfolder::home();
         if (!folder || !playerfolder::enter(*data, *folder)) {
-            refuse("cannot make the player's folder (XDG_DATA_HOME or HOME)");
+            refuse(std::string("cannot make the player's folder (") + playerfolder::homeSource +
+                   ")");
             return false;
         }
         return true;

@@ -7,7 +7,9 @@
 namespace platform {
 
 // Every platform call that can be told to fail. The headless backend injects these faults, and
-// the runner's --fail and --list-faults read their names from the one table below.
+// the runner's --fail and --list-faults read their names from the one table below. A lost
+// surface (another program took the screen) happens only where the screen is a real one: the
+// Windows backend's tests inject it.
 enum class Fault {
     bitmapLoad,
     displayAttachClipper,
@@ -24,6 +26,7 @@ enum class Fault {
     displayOffscreenSurface,
     displayPrimarySurface,
     displaySurfaceDesc,
+    displaySurfaceLost,
     inputCreate,
     inputEnumJoysticks,
     inputJoystick,
@@ -84,6 +87,7 @@ inline constexpr FaultEntry faultTable[] = {
     {Fault::displayOffscreenSurface, "display.offscreenSurface"},
     {Fault::displayPrimarySurface, "display.primarySurface"},
     {Fault::displaySurfaceDesc, "display.surfaceDesc"},
+    {Fault::displaySurfaceLost, "display.surfaceLost"},
     {Fault::inputCreate, "input.create"},
     {Fault::inputEnumJoysticks, "input.enumJoysticks"},
     {Fault::inputJoystick, "input.joystick"},

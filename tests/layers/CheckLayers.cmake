@@ -1,6 +1,8 @@
 # Fails when a file under src/ includes a folder of a higher layer than its own, when SDL is
-# included outside the SDL backend or emscripten outside the web backend and the web entry
-# point, or when anything but the entry point reaches a backend. Run as: cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
+# included outside the SDL backend, emscripten outside the web backend and the web entry point,
+# or the Windows headers (the system's and DirectX's) outside the win32 backend and the Windows
+# entry point, or when anything but the entry point reaches a backend. Run as:
+# cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
 set(rank_log 0)
 set(rank_platform 0)
 set(rank_graphics 1)
@@ -33,7 +35,12 @@ foreach(file ${files})
                          "point alone: ${line}")
       math(EXPR problems "${problems} + 1")
     endif()
-    if(line MATCHES "\"platform/(sdl|headless|web)/" AND NOT file MATCHES "^(app|platform)/")
+    if(line MATCHES "<(windows|winbase|winuser|wingdi|ddraw|dinput|dsound|d3d[0-9]*|wincodec|objbase|ole2|mmsystem|shlobj)\\.h>"
+       AND NOT file MATCHES "^(platform/win32/|app/WindowsMain\\.cpp$)")
+      message(SEND_ERROR "src/${file}: the Windows headers belong to the win32 backend alone: ${line}")
+      math(EXPR problems "${problems} + 1")
+    endif()
+    if(line MATCHES "\"platform/(sdl|headless|web|win32)/" AND NOT file MATCHES "^(app|platform)/")
       message(SEND_ERROR "src/${file}: only the entry point picks a backend: ${line}")
       math(EXPR problems "${problems} + 1")
     endif()

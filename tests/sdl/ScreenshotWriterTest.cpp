@@ -6,7 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/sdl/ScreenshotWriter.h"
+#include "platform/sdl/PngFile.h"
+#include "platform/video/ScreenshotWriter.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST(ScreenshotWriterTest, WritesTheFrameWidenedAndNeverOverAFile) {
         for (int x = 0; x < 5; ++x) frame[static_cast<std::size_t>(y * 8 + x)] = colours[x];
     }
     {
-        platform::ScreenshotWriter writer(dir);
+        platform::ScreenshotWriter writer(dir, platform::writePng);
         writer.take(frame.data(), 5, 3, 8);
         writer.take(frame.data(), 5, 3, 8);
         writer.flush();

@@ -1,8 +1,6 @@
 // corvanes-headless: the game's own start-up, loop and shutdown on the headless backend, with a
 // virtual clock that moves 16 ms a pass, scripted input, a per-pass trace, screenshots and
 // injected faults. See RunnerOptions.h and app/InputScript.h for the interface.
-#include <unistd.h>
-
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -12,6 +10,7 @@
 #include "app/CommandLineFiles.h"
 #include "app/Session.h"
 #include "bmpwriter/BmpWriter.h"
+#include "platform/files/Folders.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/video/WidenPixels.h"
 
@@ -64,10 +63,10 @@ int main(int argc, char** argv) {
     for (runner::Shot& shot : options.shots) {
         const fs::path file = fs::absolute(shot.file, failure);
         const fs::path folder = file.parent_path();
-        if (failure || !fs::is_directory(folder, failure) || access(folder.c_str(), W_OK) != 0 ||
+        if (failure || !fs::is_directory(folder, failure) || !platform::folderWritable(folder) ||
             fs::is_directory(file, failure)) {
-            return session.refuse("--shot: cannot write \"" + shot.file +
-                                  "\"" + session::whyNotWritten(shot.file));
+            return session.refuse("--shot: cannot write \"" + shot.file + "\"" +
+                                  session::whyNotWritten(shot.file));
         }
         if (shot.pass >= options.frames) {
             return session.refuse(
@@ -78,7 +77,7 @@ int main(int argc, char** argv) {
         shot.file = file.string();
     }
     if (!options.trace.empty() && !session.createTrace(options.trace)) return 2;
-    if (!session.settle(fs::canonical("/proc/self/exe", failure), options.dir)) return 2;
+    if (!session.settle(platform::programPath(), options.dir)) return 2;
 
     platform::HeadlessBackend backend;
     for (const runner::FaultRequest& f : options.faults) {

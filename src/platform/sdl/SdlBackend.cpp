@@ -8,6 +8,7 @@
 
 #include "platform/audio/Mixer.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/sdl/PngFile.h"
 #include "platform/sdl/X11WindowLoss.h"
 #include "platform/video/ScreenSize.h"
 #include "platform/video/Surface.h"
@@ -295,7 +296,7 @@ void SdlBackend::present(const Surface& frame) {
     if (screenshotWanted) {
         screenshotWanted = false;
         // Beside the log, in the working directory.
-        if (!screenshots) screenshots = std::make_unique<ScreenshotWriter>("screenshots");
+        if (!screenshots) screenshots = std::make_unique<ScreenshotWriter>("screenshots", writePng);
         screenshots->take(frame.row(0), frame.width(), frame.height(), frame.pitch());
     }
     SDL_RenderClear(renderer);

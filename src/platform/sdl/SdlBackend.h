@@ -9,7 +9,7 @@
 #include "platform/Backend.h"
 #include "platform/input/ScriptedInput.h"
 #include "platform/input/SessionTap.h"
-#include "platform/sdl/ScreenshotWriter.h"
+#include "platform/video/ScreenshotWriter.h"
 #include "platform/sdl/SdlInput.h"
 
 namespace platform {

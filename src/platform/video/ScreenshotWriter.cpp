@@ -1,6 +1,4 @@
-#include "platform/sdl/ScreenshotWriter.h"
-
-#include <png.h>
+#include "platform/video/ScreenshotWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +8,8 @@
 
 namespace platform {
 
-ScreenshotWriter::ScreenshotWriter(std::filesystem::path where) : folder(std::move(where)) {
+ScreenshotWriter::ScreenshotWriter(std::filesystem::path where, PngEncoder encode)
+    : folder(std::move(where)), encoder(encode) {
     worker = std::thread([this] { work(); });
 }
 
@@ -64,7 +63,7 @@ void ScreenshotWriter::work() {
         // A screenshot that cannot be written is lost without a word: the log is the game's.
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
-        writePng(freeName(folder, shot.when), rgb, shot.width, shot.height);
+        encoder(freeName(folder, shot.when), rgb, shot.width, shot.height);
 
         hold.lock();
         busy = false;
@@ -75,7 +74,12 @@ void ScreenshotWriter::work() {
 std::filesystem::path ScreenshotWriter::freeName(const std::filesystem::path& folder,
                                                  std::time_t when) {
     std::tm local{};
-    localtime_r(&when, &local);
+    {
+        // localtime_r is POSIX only; the one shared result of localtime is taken under a lock.
+        static std::mutex clock;
+        std::lock_guard<std::mutex> hold(clock);
+        if (const std::tm* now = std::localtime(&when)) local = *now;
+    }
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "corvanes-%Y%m%d-%H%M%S", &local);
     std::filesystem::path file = folder / (std::string(stamp) + ".png");
@@ -84,30 +88,6 @@ std::filesystem::path ScreenshotWriter::freeName(const std::filesystem::path& fo
         file = folder / (std::string(stamp) + "-" + std::to_string(n) + ".png");
     }
     return file;
-}
-
-bool ScreenshotWriter::writePng(const std::filesystem::path& file,
-                                const std::vector<std::uint8_t>& rgb, int width, int height) {
-    // "x": never over a file that appeared since the name was chosen.
-    std::FILE* out = std::fopen(file.c_str(), "wbx");
-    if (out == nullptr) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    bool written = false;
-    if (info != nullptr && setjmp(png_jmpbuf(png)) == 0) {
-        png_init_io(png, out);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
-                     8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                     PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        for (int y = 0; y < height; ++y) {
-            png_write_row(png, rgb.data() + static_cast<std::size_t>(y) * width * 3);
-        }
-        png_write_end(png, nullptr);
-        written = true;
-    }
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(out) == 0 && written;
 }
 
 }  // namespace platform

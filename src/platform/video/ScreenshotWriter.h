@@ -11,12 +11,17 @@
 
 namespace platform {
 
+// Writes 8-bit RGB rows as a new PNG file, never over an existing one; false when it cannot be
+// written. Each backend encodes with what its system offers.
+using PngEncoder = bool (*)(const std::filesystem::path& file, const std::vector<std::uint8_t>& rgb,
+                            int width, int height);
+
 // Writes frames as PNG files into a folder, named by the date and time they were taken and
 // never over an existing file. The encoding happens on a thread of its own, so that taking a
 // screenshot costs the frame only a copy of its pixels.
 class ScreenshotWriter {
 public:
-    explicit ScreenshotWriter(std::filesystem::path folder);
+    ScreenshotWriter(std::filesystem::path folder, PngEncoder encoder);
     // Writes whatever is still waiting.
     ~ScreenshotWriter();
     ScreenshotWriter(const ScreenshotWriter&) = delete;
@@ -30,9 +35,6 @@ public:
     // The file a frame taken at that time goes to: screenshots/corvanes-YYYYMMDD-HHMMSS.png,
     // with -2, -3, ... when that name is taken.
     static std::filesystem::path freeName(const std::filesystem::path& folder, std::time_t when);
-    // Writes 8-bit RGB rows as a PNG file; false when it cannot be written.
-    static bool writePng(const std::filesystem::path& file, const std::vector<std::uint8_t>& rgb,
-                         int width, int height);
 
 private:
     struct Shot {
@@ -45,6 +47,7 @@ private:
     void work();
 
     std::filesystem::path folder;
+    PngEncoder encoder;
     std::mutex lock;
     std::condition_variable wake;
     std::condition_variable done;
