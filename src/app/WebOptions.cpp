@@ -1,7 +1,8 @@
 #include "app/WebOptions.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "app/WholeNumber.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ std::string decoded(std::string_view text) {
     return out;
 }
 
-std::optional<std::uint64_t> count(const std::string& word) {
-    std::uint64_t value = 0;
-    const char* end = word.data() + word.size();
-    const auto [at, failure] = std::from_chars(word.data(), end, value);
-    if (word.empty() || failure != std::errc{} || at != end) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 bool parseWebOptions(const std::string& query, WebOptions& options, std::string& error) {
@@ -56,7 +49,7 @@ bool parseWebOptions(const std::string& query, WebOptions& options, std::string&
             options.input = value;
             inputGiven = true;
         } else if (name == "frames") {
-            options.frames = count(value);
+            options.frames = wholeNumber(value);
             if (!options.frames) {
                 error = "frames takes a number of passes, 0 or more, not \"" + value + "\"";
                 return false;

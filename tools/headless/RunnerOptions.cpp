@@ -1,21 +1,10 @@
 #include "RunnerOptions.h"
 
-#include <charconv>
 #include <limits>
 
+#include "app/WholeNumber.h"
+
 namespace runner {
-
-namespace {
-
-std::optional<std::uint64_t> count(const std::string& word) {
-    std::uint64_t value = 0;
-    const char* end = word.data() + word.size();
-    const auto [at, failure] = std::from_chars(word.data(), end, value);
-    if (word.empty() || failure != std::errc{} || at != end) return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 const char* const runnerUsage =
     "usage: corvanes-headless --frames N [--dir DIR] [--input FILE] [--trace FILE]\n"
@@ -58,7 +47,7 @@ bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& opt
         if (i + 1 >= args.size()) return fail(option + " needs a value");
         const std::string& value = args[++i];
         if (option == "--frames") {
-            const std::optional<std::uint64_t> n = count(value);
+            const std::optional<std::uint64_t> n = wholeNumber(value);
             if (!n)
                 return fail("--frames takes a number of passes, 0 or more, not \"" + value + "\"");
             options.frames = *n;
@@ -71,7 +60,7 @@ bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& opt
         } else if (option == "--shot") {
             const std::size_t colon = value.find(':');
             const std::optional<std::uint64_t> pass =
-                colon == std::string::npos ? std::nullopt : count(value.substr(0, colon));
+                colon == std::string::npos ? std::nullopt : wholeNumber(value.substr(0, colon));
             if (!pass || colon + 1 >= value.size()) {
                 return fail("--shot takes PASS:FILE, not \"" + value + "\"");
             }
@@ -85,7 +74,7 @@ bool parseRunnerOptions(const std::vector<std::string>& args, RunnerOptions& opt
                             "\" (see --list-faults)");
             FaultRequest request{*fault, std::nullopt};
             if (colon != std::string::npos) {
-                const std::optional<std::uint64_t> call = count(value.substr(colon + 1));
+                const std::optional<std::uint64_t> call = wholeNumber(value.substr(colon + 1));
                 if (!call || *call < 1 ||
                     *call > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
                     return fail("--fail takes NAME or NAME:K with K from 1, not \"" + value + "\"");
